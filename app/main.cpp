@@ -1,0 +1,16 @@
+#include "errorbox.h"
+#include "mainpage.h"
+#include "pageset.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    // The program takes no arguments: only its own name is handed to Qt.
+    int qtArgc = argc > 0 ? 1 : 0;
+    QApplication app(qtArgc, argv);
+    velmora::ModalErrorBox errors;
+    velmora::PageSet pages(errors);
+    pages.mainPage().show();
+    return QApplication::exec();
+}

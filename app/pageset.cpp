@@ -1,0 +1,44 @@
+#include "pageset.h"
+
+#include "advancedpage.h"
+#include "detectornamespage.h"
+#include "detectorspage.h"
+#include "firststartpage.h"
+#include "mainpage.h"
+#include "remotecontrolspage.h"
+#include "smscentrepage.h"
+#include "systemparameterspage.h"
+#include "testmessagespage.h"
+#include "usernamespage.h"
+#include "usernumberspage.h"
+
+namespace velmora {
+
+PageSet::PageSet(ErrorBox& errors)
+{
+    // The main page comes first, although its choices open pages made after it: they are looked up only
+    // when chosen, as is the IKU code, which the configuration pages read at the moment they compose.
+    form1_ = std::make_unique<TForm1>(
+        TForm1::Choices{[this] { form13_->showModally(); }, [this] { form12_->showModally(); }});
+    const IkuSource iku = [this] { return ikuCode(); };
+    QWidget* owner = form1_.get();
+    form2_ = new TForm2(iku, errors, owner);
+    form3_ = new TForm3(iku, errors, owner);
+    form4_ = new TForm4(iku, errors, owner);
+    form5_ = new TForm5(iku, errors, owner);
+    form6_ = new TForm6(iku, errors, owner);
+    form7_ = new TForm7(iku, errors, owner);
+    form8_ = new TForm8(iku, errors, owner);
+    form11_ = new Tform11(iku, errors, owner);
+    form12_ = new TForm12(errors, {form2_, form3_, form8_, form4_, form5_, form7_, form11_, form6_}, owner);
+    form13_ = new TForm13(errors, owner);
+}
+
+PageSet::~PageSet() = default;
+
+std::string PageSet::ikuCode() const
+{
+    return form12_->ikuCode();
+}
+
+} // namespace velmora

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace velmora {
+
+class ErrorBox;
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class Tform11;
+class TForm12;
+class TForm13;
+
+// Every page of the program, made once and in a fixed order; the main page owns the others, so they live
+// until it is destroyed. Pages reach each other only through what this wiring hands them.
+class PageSet {
+public:
+    explicit PageSet(ErrorBox& errors);
+    ~PageSet();
+    PageSet(const PageSet&) = delete;
+    PageSet& operator=(const PageSet&) = delete;
+
+    TForm1& mainPage() const { return *form1_; }
+
+private:
+    std::string ikuCode() const;
+
+    std::unique_ptr<TForm1> form1_;
+    TForm2* form2_ = nullptr;
+    TForm3* form3_ = nullptr;
+    TForm4* form4_ = nullptr;
+    TForm5* form5_ = nullptr;
+    TForm6* form6_ = nullptr;
+    TForm7* form7_ = nullptr;
+    TForm8* form8_ = nullptr;
+    Tform11* form11_ = nullptr;
+    TForm12* form12_ = nullptr;
+    TForm13* form13_ = nullptr;
+};
+
+} // namespace velmora

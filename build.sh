@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, then starts the assistant (run) or runs every test (test).
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")"
+
+# Debian 12 package names.
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev libjpeg-dev
+    libgtest-dev
+    xvfb xauth libxcb1-dev
+)
+
+usage() {
+    echo "usage: $0 run|test" >&2
+    exit 2
+}
+
+install_missing() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done 2>/dev/null
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    if ! command -v apt-get >/dev/null 2>&1; then
+        echo "This system has no apt-get. Install these by hand (Debian names; a C++20 compiler," >&2
+        echo "CMake 3.25, Ninja, Qt 6 Widgets, libjpeg, GoogleTest, Xvfb and xcb headers elsewhere):" >&2
+        echo "  ${missing[*]}" >&2
+        exit 1
+    fi
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "Installing ${missing[*]} needs root, and sudo is not available." >&2
+            exit 1
+        fi
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake --preset default
+    cmake --build --preset default
+}
+
+[ $# -eq 1 ] || usage
+case "$1" in
+    run)
+        install_missing
+        build
+        exec build/app/velmora-sms
+        ;;
+    test)
+        install_missing
+        build
+        ctest --preset default
+        ;;
+    *) usage ;;
+esac

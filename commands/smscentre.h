@@ -1,0 +1,34 @@
+#pragma once
+
+#include "message.h"
+
+#include <array>
+#include <string_view>
+
+namespace velmora {
+
+// The operators offered for the SMS centre, with their public SMS centre numbers in international form.
+// The last choice, "INNY", has no number: the user types one.
+struct SmsOperator {
+    std::string_view name;
+    std::string_view centreNumber;
+};
+
+inline constexpr std::array<SmsOperator, 5> kSmsOperators = {{
+    {"ORANGE", "48501200777"},
+    {"ERA", "48602951111"},
+    {"PLUS", "48601000310"},
+    {"PLAY", "48790998250"},
+    {"INNY", ""},
+}};
+
+inline constexpr std::size_t kOtherOperator = 4;
+
+inline constexpr std::string_view kSmsCentreDigitsMessage = "Numer Centrum powinien zawierać tylko cyfry";
+inline constexpr std::string_view kSmsCentreLengthMessage = "Za duża ilość cyfr w definicji Centrum SMS";
+inline constexpr std::size_t kPhoneNumberLimit = 17;
+
+// The SMS centre command: IKU, "#0#", the number, "#".
+Outcome composeSmsCentre(std::string_view iku, std::string_view number);
+
+} // namespace velmora

@@ -1,0 +1,126 @@
+#include "advancedpage.h"
+
+#include "backbutton.h"
+#include "controls.h"
+#include "errorbox.h"
+#include "fieldguard.h"
+#include "ikucode.h"
+#include "text.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+TForm12::TForm12(ErrorBox& errors, const Targets& targets, QWidget* parent)
+    : Page("TForm12", QStringLiteral("ZAAWANSOWANE KONFIGUROWANIE SYSTEMU"), parent), errors_(errors),
+      Edit1(makeEdit(this, "Edit1"))
+{
+    resize(617, 548);
+    auto* layout = new QVBoxLayout(this);
+
+    QLabel* prompt = makeLabel(this, "Label2",
+                               QStringLiteral("Wpisz czterocyfrowy Kod IKU, który trzymałeś  w zaklejonej kopercie "
+                                              "wraz z urządzeniem"));
+    QFont promptFont = prompt->font();
+    promptFont.setPixelSize(13);
+    promptFont.setUnderline(true);
+    prompt->setFont(promptFont);
+    QPalette promptPalette = prompt->palette();
+    promptPalette.setColor(QPalette::WindowText, Qt::red);
+    prompt->setPalette(promptPalette);
+    layout->addWidget(prompt);
+
+    auto* codeRow = new QHBoxLayout;
+    QFont codeFont = Edit1->font();
+    codeFont.setPixelSize(16);
+    Edit1->setFont(codeFont);
+    Edit1->setFixedWidth(Edit1->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+    codeRow->addWidget(Edit1);
+    QLabel* codeLabel = makeLabel(this, "Label1", QStringLiteral("KOD IKU"));
+    QFont labelFont = codeLabel->font();
+    labelFont.setPixelSize(13);
+    codeLabel->setFont(labelFont);
+    codeRow->addWidget(codeLabel);
+    codeRow->addStretch();
+    layout->addLayout(codeRow);
+    new FieldGuard(Edit1, ikuCodeRule(), errors_);
+
+    layout->addWidget(makeLine(this, nullptr));
+
+    const QString refusal = toQString(kIkuLengthMessage);
+    const std::vector<Entry> entries = {
+        {"SpeedButton3", {QStringLiteral("Definiowanie Centrum SMS")}, targets.smsCentre, refusal},
+        {"SpeedButton4",
+         {QStringLiteral("Definiowanie usuwanie numerów  użytkowników "),
+          QStringLiteral("Definiowanie maski SMS i RING")},
+         targets.userNumbers,
+         refusal},
+        {"SpeedButton8",
+         {QStringLiteral("Programowanie do systemu pilotów i"), QStringLiteral("kodów  klawiatur oraz modułu drzwi")},
+         targets.remoteControls,
+         QStringLiteral("Kod IKU powinien zawierac cztery cyfry")},
+        {"SpeedButton5",
+         {QStringLiteral("Programowanie do systemu czujek i syren"),
+          QStringLiteral("Definiowanie masek czujek i syren")},
+         targets.detectors,
+         refusal},
+        {"SpeedButton6",
+         {QStringLiteral("Definiowanie nazw czujek"), QStringLiteral("Definiowanie nagłówka komunikatu")},
+         targets.detectorNames,
+         refusal},
+        {"SpeedButton7", {QStringLiteral("Definiowanie nazw użytkowników")}, targets.userNames, refusal},
+        {"SpeedButton9", {QStringLiteral("Definiowanie SMS i CLIP testowego ")}, targets.testMessages, refusal},
+        {"SpeedButton10", {QStringLiteral("Definiowanie pozostałych parametrów")}, targets.parameters, refusal},
+    };
+    for (const Entry& entry : entries) {
+        layout->addWidget(makeEntry(entry));
+    }
+
+    layout->addWidget(makeLine(this, nullptr));
+    layout->addWidget(new BackButton(this, {"SpeedButton1", "Label4"}, QStringLiteral("Wstecz"), 41));
+    layout->addStretch();
+}
+
+std::string TForm12::ikuCode() const
+{
+    return toUtf8(Edit1->text());
+}
+
+QWidget* TForm12::makeEntry(const Entry& entry)
+{
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* button = new QPushButton(row);
+    button->setObjectName(QLatin1String(entry.button));
+    button->setFixedSize(49, 33);
+    button->setAutoDefault(false);
+    layout->addWidget(button);
+    auto* lines = new QVBoxLayout;
+    lines->setSpacing(0);
+    for (const QString& line : entry.lines) {
+        lines->addWidget(makeLabel(row, nullptr, line));
+    }
+    layout->addLayout(lines);
+    layout->addStretch();
+    connect(button, &QPushButton::clicked, this, [this, entry] { SpeedButtonClick(entry); });
+    return row;
+}
+
+void TForm12::SpeedButtonClick(const Entry& entry)
+{
+    if (!isCompleteIku(ikuCode())) {
+        errors_.report(entry.refusal);
+        return;
+    }
+    if (entry.page != nullptr) {
+        entry.page->showModally();
+    }
+}
+
+} // namespace velmora

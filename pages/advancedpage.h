@@ -1,0 +1,52 @@
+#pragma once
+
+#include "page.h"
+
+#include <string>
+#include <vector>
+
+class QLineEdit;
+
+namespace velmora {
+
+class ErrorBox;
+
+// The hub of the configuration pages. The IKU code typed here is read by every configuration page at the
+// moment it composes; each entry opens its page only while the code is whole.
+class TForm12 final : public Page {
+    Q_OBJECT
+
+public:
+    // The configuration pages, in the order of the entries on the page.
+    struct Targets {
+        Page* smsCentre;
+        Page* userNumbers;
+        Page* remoteControls;
+        Page* detectors;
+        Page* detectorNames;
+        Page* userNames;
+        Page* testMessages;
+        Page* parameters;
+    };
+
+    TForm12(ErrorBox& errors, const Targets& targets, QWidget* parent = nullptr);
+
+    // The IKU field's text as it stands now.
+    std::string ikuCode() const;
+
+private:
+    struct Entry {
+        const char* button;
+        QStringList lines;
+        Page* page;
+        QString refusal;
+    };
+
+    QWidget* makeEntry(const Entry& entry);
+    void SpeedButtonClick(const Entry& entry);
+
+    ErrorBox& errors_;
+    QLineEdit* Edit1;
+};
+
+} // namespace velmora

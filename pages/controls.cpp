@@ -1,0 +1,66 @@
+#include "controls.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace velmora {
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    if (name != nullptr) {
+        label->setObjectName(QLatin1String(name));
+    }
+    return label;
+}
+
+QLabel* makeHeading(QWidget* parent, const char* name, const QString& text, int pixelSize)
+{
+    QLabel* label = makeLabel(parent, name, text);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    label->setPalette(palette);
+    return label;
+}
+
+QLineEdit* makeEdit(QWidget* parent, const char* name)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QPushButton* makeComposeButton(QWidget* parent, const char* name, const QString& hint, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(hint);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QFrame* makeBevel(QWidget* parent, const char* name)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Raised);
+    return frame;
+}
+
+QFrame* makeLine(QWidget* parent, const char* name)
+{
+    auto* line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+} // namespace velmora

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace velmora {
+
+// Small makers for the controls every page uses, so that each carries its name and the same settings.
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text);
+
+// A label in the page's heading style: red and larger.
+QLabel* makeHeading(QWidget* parent, const char* name, const QString& text, int pixelSize = 13);
+
+QLineEdit* makeEdit(QWidget* parent, const char* name);
+
+// A "Treść SMS" button whose tool tip names the section of the unit's manual. It never reacts to Enter in
+// a field: each operation is composed only by its own button.
+QPushButton* makeComposeButton(QWidget* parent, const char* name, const QString& hint,
+                               const QString& caption = QStringLiteral("Treść SMS"));
+
+// A bevel: a sunken frame around a group, or a horizontal separating line.
+QFrame* makeBevel(QWidget* parent, const char* name);
+QFrame* makeLine(QWidget* parent, const char* name);
+
+} // namespace velmora

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "message.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+
+namespace velmora {
+
+class ErrorBox;
+
+// The operation title, the send prompt and the result field that every composing page shows under its
+// inputs. The result field is read-only but selectable, so the command can be copied.
+class DisplayBand final : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Names {
+        const char* title;
+        const char* prompt;
+        const char* result;
+    };
+
+    explicit DisplayBand(const Names& names, QWidget* parent = nullptr);
+
+    QLabel* title() const { return title_; }
+    QLabel* prompt() const { return prompt_; }
+    QLineEdit* result() const { return result_; }
+
+    // Empties all three elements; whether the result field is enabled does not change.
+    void clear();
+    void clearTitle();
+    void clearPrompt();
+    void clearResult();
+
+    void setResultEnabled(bool enabled);
+
+    // Puts the command into the result field, then sets the send prompt and the operation title.
+    void showCommand(const Command& command);
+
+    // Reports each refusal in order, then shows the command, if one was composed.
+    void present(const Outcome& outcome, ErrorBox& errors);
+
+private:
+    QLabel* title_;
+    QLabel* prompt_;
+    QLineEdit* result_;
+};
+
+} // namespace velmora

@@ -1,0 +1,118 @@
+#include "mainpage.h"
+
+#include "controls.h"
+#include "jpeg.h"
+#include "page.h"
+#include "picturebox.h"
+
+#include <QFile>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmora {
+namespace {
+
+QImage loadPicture(const QString& resource)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return decodeJpeg(file.readAll());
+}
+
+QLabel* makeGreeting(QWidget* parent, const char* name, const QString& text)
+{
+    QLabel* label = makeLabel(parent, name, text);
+    QFont font = label->font();
+    font.setPixelSize(16);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignHCenter);
+    return label;
+}
+
+} // namespace
+
+TForm1::TForm1(Choices choices, QWidget* parent) : QWidget(parent), choices_(std::move(choices))
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Velmora SMS  Tarvik SMS"));
+    applyPageLook(this, QColor(0, 0, 128));
+    resize(608, 608);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(
+        new PictureBox("Image1", loadPicture(QStringLiteral(":/pictures/logo.jpg")), QSize(297, 185), this), 0,
+        Qt::AlignHCenter);
+    layout->addWidget(makeGreeting(this, "Label8", QStringLiteral("Drogi użytkowniku!")));
+    layout->addWidget(makeGreeting(this, "Label10", QStringLiteral("Wybierz opcję z dostępnych poniżej")));
+
+    auto* panels = new QHBoxLayout;
+    panels->addWidget(makeChoicePanel(
+        "Panel1", "Label11", QStringLiteral("1. Chcę kontynuować pierwszą  instalację systemu"), "Label12",
+        QStringLiteral("Zapoznałem się z instrukcją obsługi"), "Button3", choices_.firstStart));
+    panels->addWidget(makeChoicePanel("Panel2", "Label13", QStringLiteral("2. Chcę zapoznać się z dodatkowymi "),
+                                      "Label14", QStringLiteral("możliwościami konfiguracji systemu"), "Button2",
+                                      choices_.advanced));
+    layout->addLayout(panels);
+    layout->addStretch();
+    layout->addWidget(makeHelpNote());
+    layout->addWidget(makeLine(this, "Bevel2"));
+    layout->addWidget(makeFooter());
+}
+
+QWidget* TForm1::makeChoicePanel(const char* name, const char* firstName, const QString& first, const char* secondName,
+                                 const QString& second, const char* buttonName, const std::function<void()>& choose)
+{
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QLatin1String(name));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Raised);
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(makeLabel(panel, firstName, first));
+    layout->addWidget(makeLabel(panel, secondName, second));
+    QPushButton* next = makeComposeButton(panel, buttonName, QString(), QStringLiteral("DALEJ"));
+    layout->addWidget(next, 0, Qt::AlignHCenter);
+    connect(next, &QPushButton::clicked, this, [choose] { choose(); });
+    return panel;
+}
+
+QWidget* TForm1::makeHelpNote()
+{
+    auto* note = new QWidget(this);
+    auto* layout = new QVBoxLayout(note);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(makeLabel(note, "Label2",
+                                QStringLiteral("Przy pracy z programem zaleca się korzystanie z instrukcji obsługi. "
+                                               "Po przytrzymaniu myszy ")));
+    auto* line = new QHBoxLayout;
+    line->addWidget(makeLabel(note, "Label6", QStringLiteral("nad przyciskami :")));
+    // Only a sample of what the other pages' buttons look like: it stays disabled.
+    QPushButton* sample = makeComposeButton(note, "Button1", QString(), QStringLiteral("Treść SMS "));
+    sample->setEnabled(false);
+    line->addWidget(sample);
+    line->addWidget(makeLabel(
+        note, "Label7", QStringLiteral("wskazany jest odnośnik od instrukcji obsługi z opisem danego zagadnienia")));
+    line->addStretch();
+    layout->addLayout(line);
+    return note;
+}
+
+QWidget* TForm1::makeFooter()
+{
+    auto* footer = new QWidget(this);
+    auto* layout = new QHBoxLayout(footer);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch();
+    layout->addWidget(makeLabel(footer, "Label5", QStringLiteral("Wyjście")));
+    auto* exit = new PictureBox("Image2", loadPicture(QStringLiteral(":/pictures/exit.jpg")), QSize(65, 57), footer);
+    exit->setCursor(Qt::PointingHandCursor);
+    connect(exit, &PictureBox::clicked, this, &QWidget::close);
+    layout->addWidget(exit);
+    return footer;
+}
+
+} // namespace velmora

@@ -1,0 +1,31 @@
+#include "page.h"
+
+namespace velmora {
+
+Page::Page(const char* className, const QString& caption, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QLatin1String(className));
+    setWindowTitle(caption);
+    setModal(true);
+    applyPageLook(this, QColor(0, 0, 128));
+}
+
+void Page::showModally()
+{
+    FormActivate();
+    exec();
+}
+
+void applyPageLook(QWidget* page, const QColor& text)
+{
+    QPalette palette = page->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, text);
+    page->setPalette(palette);
+    page->setAutoFillBackground(true);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    page->setFont(font);
+}
+
+} // namespace velmora

@@ -1,0 +1,104 @@
+#include "smscentrepage.h"
+
+#include "backbutton.h"
+#include "controls.h"
+#include "displayband.h"
+#include "errorbox.h"
+#include "fieldguard.h"
+#include "radiogroup.h"
+#include "smscentre.h"
+#include "text.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmora {
+namespace {
+
+QStringList operatorNames()
+{
+    QStringList names;
+    for (const SmsOperator& smsOperator : kSmsOperators) {
+        names << toQString(smsOperator.name);
+    }
+    return names;
+}
+
+} // namespace
+
+TForm2::TForm2(IkuSource iku, ErrorBox& errors, QWidget* parent)
+    : Page("TForm2", QStringLiteral("DEFINIOWANIE CENTRUM SMS DLA  OPERATORA KARTY W URZĄDZENIU"), parent),
+      iku_(std::move(iku)), errors_(errors),
+      RadioGroup1(new RadioGroup(QStringLiteral("Centrum SMS"), operatorNames(), this)), Edit1(makeEdit(this, "Edit1")),
+      Button1(
+          makeComposeButton(this, "Button1", QStringLiteral("punkt 5. Programowanie danych operatora Centrum SMS."))),
+      band_(new DisplayBand({"Label1", "Label3", "Edit2"}, this))
+{
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1->setItemIndex(0);
+    QPalette buttonPalette = Button1->palette();
+    buttonPalette.setColor(QPalette::ButtonText, Qt::red);
+    Button1->setPalette(buttonPalette);
+
+    auto* group = makeBevel(this, "Bevel1");
+    auto* inner = makeBevel(group, "Bevel2");
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(inner);
+    auto* grid = new QGridLayout(inner);
+    grid->addWidget(RadioGroup1, 0, 0, 3, 1);
+    grid->addWidget(makeLabel(inner, "Label4", QStringLiteral("Wybierz centrum SMS dla  danego operatora sieci")), 0,
+                    1);
+    grid->addWidget(Edit1, 1, 1);
+    grid->addWidget(Button1, 2, 1, Qt::AlignLeft);
+    RadioGroup1->setParent(inner);
+    Edit1->setParent(inner);
+    Button1->setParent(inner);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addWidget(band_);
+    layout->addWidget(makeLine(this, "Bevel3"));
+    layout->addWidget(new BackButton(this, {"SpeedButton3", "Label2"}));
+    layout->addWidget(makeLine(this, "Bevel4"));
+
+    connect(RadioGroup1, &RadioGroup::itemSelected, this, &TForm2::RadioGroup1Click);
+    new FieldGuard(
+        Edit1,
+        DigitsAndLength{std::string(kSmsCentreDigitsMessage), kPhoneNumberLimit, std::string(kSmsCentreLengthMessage)},
+        errors_, [this] { band_->clearResult(); });
+    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+}
+
+void TForm2::FormActivate()
+{
+    RadioGroup1->setItemIndex(0);
+    Edit1->setEnabled(false);
+    Edit1->setText(toQString(kSmsOperators[0].centreNumber));
+    band_->setResultEnabled(false);
+    band_->clearPrompt();
+}
+
+void TForm2::RadioGroup1Click(int index)
+{
+    band_->clearResult();
+    band_->clearPrompt();
+    const auto choice = static_cast<std::size_t>(index);
+    Edit1->setEnabled(choice == kOtherOperator);
+    Edit1->setText(toQString(kSmsOperators[choice].centreNumber));
+}
+
+void TForm2::Button1Click()
+{
+    const Outcome outcome = composeSmsCentre(iku_(), toUtf8(Edit1->text()));
+    if (!outcome.command) {
+        band_->clearPrompt();
+        band_->clearTitle();
+    }
+    band_->present(outcome, errors_);
+    band_->setResultEnabled(true);
+}
+
+} // namespace velmora

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "page.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace velmora {
+
+class DisplayBand;
+class ErrorBox;
+class RadioGroup;
+
+// Tells the unit which SMS centre its SIM card's operator uses: a preset number per operator, or any number
+// typed under "INNY".
+class TForm2 final : public Page {
+    Q_OBJECT
+
+public:
+    TForm2(IkuSource iku, ErrorBox& errors, QWidget* parent = nullptr);
+
+protected:
+    void FormActivate() override;
+
+private:
+    void RadioGroup1Click(int index);
+    void Button1Click();
+
+    IkuSource iku_;
+    ErrorBox& errors_;
+    RadioGroup* RadioGroup1;
+    QLineEdit* Edit1;
+    QPushButton* Button1;
+    DisplayBand* band_;
+};
+
+} // namespace velmora

@@ -1,0 +1,74 @@
+#include "advancedpage.h"
+#include "mainpage.h"
+#include "pageset.h"
+#include "recordingerrorbox.h"
+#include "smscentrepage.h"
+#include "testmain.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace velmora;
+using velmora::test::RecordingErrorBox;
+
+class PageSetTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pagesAreMadeOnceInTheirOrderWithTheirCaptions()
+    {
+        RecordingErrorBox errors;
+        PageSet pages(errors);
+        QCOMPARE(pages.mainPage().windowTitle(), QStringLiteral("Velmora SMS  Tarvik SMS"));
+
+        QStringList names;
+        QStringList captions;
+        for (const Page* page : pages.mainPage().findChildren<Page*>(Qt::FindDirectChildrenOnly)) {
+            names << page->objectName();
+            captions << page->windowTitle();
+        }
+        QCOMPARE(names, (QStringList{QStringLiteral("TForm2"), QStringLiteral("TForm3"), QStringLiteral("TForm4"),
+                                     QStringLiteral("TForm5"), QStringLiteral("TForm6"), QStringLiteral("TForm7"),
+                                     QStringLiteral("TForm8"), QStringLiteral("Tform11"), QStringLiteral("TForm12"),
+                                     QStringLiteral("TForm13")}));
+        QCOMPARE(captions,
+                 (QStringList{
+                     QStringLiteral("DEFINIOWANIE CENTRUM SMS DLA  OPERATORA KARTY W URZĄDZENIU"),
+                     QStringLiteral("WPROGRAMOWYWANIE USUWANIE NUMERÓW TELEFONÓW UŻYTKOWNIKÓW SYSTEMU DEFINIOWANIE "
+                                    "MASKI SMS I RING"),
+                     QStringLiteral("WPROGRAMOWYWANIE CZUJEK I SYREN  DO SYSTEMU"),
+                     QStringLiteral("DEFINIOWANIE NAZW CZUJEK I NAGŁÓWKA KOMUNIKATU"),
+                     QStringLiteral("POZOSTAŁE PAMETRY SYSTEMU"),
+                     QStringLiteral("DEFINIOWANIE NAZW UŻYTKOWNIKÓW SYSTEMU"),
+                     QStringLiteral("DEFINIOWANIE PILOTÓW I KLAWIATUR DO SYSTEMU"),
+                     QStringLiteral("DEFINIOWANIE WYSYLANIA SMS I CLIP TESTOWEGO"),
+                     QStringLiteral("ZAAWANSOWANE KONFIGUROWANIE SYSTEMU"),
+                     QStringLiteral("NIEZBĘDNE KROKI PPRZY PIERWSZYM URUCHOMIENIU SYSTEMU"),
+                 }));
+    }
+
+    void configurationPagesReadTheIkuCodeAtTheMomentTheyCompose()
+    {
+        RecordingErrorBox errors;
+        PageSet pages(errors);
+        auto* advanced = pages.mainPage().findChild<TForm12*>(QStringLiteral("TForm12"));
+        auto* smsCentre = pages.mainPage().findChild<TForm2*>(QStringLiteral("TForm2"));
+        QVERIFY(advanced && smsCentre);
+        auto* iku = advanced->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        auto* compose = smsCentre->findChild<QPushButton*>(QStringLiteral("Button1"));
+        auto* result = smsCentre->findChild<QLineEdit*>(QStringLiteral("Edit2"));
+        auto* number = smsCentre->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        QVERIFY(iku && compose && result && number);
+
+        number->setText(QStringLiteral("48501200777"));
+        iku->setText(QStringLiteral("0042"));
+        compose->click();
+        QCOMPARE(result->text(), QStringLiteral("0042#0#48501200777#"));
+        iku->setText(QStringLiteral("9876"));
+        compose->click();
+        QCOMPARE(result->text(), QStringLiteral("9876#0#48501200777#"));
+    }
+};
+
+VELMORA_TEST_MAIN(PageSetTest)
+#include "pageset_test.moc"

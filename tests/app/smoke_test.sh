@@ -1,0 +1,17 @@
+#!/bin/sh
+# Starts the program under Xvfb, closes its main window by the title and expects exit code 0.
+set -eu
+program=$1
+closer=$2
+exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" sh -c '
+    QT_QPA_PLATFORM=xcb timeout 60 "$0" &
+    pid=$!
+    if ! "$1" "Velmora SMS  Tarvik SMS"; then
+        kill "$pid" 2>/dev/null
+        exit 1
+    fi
+    status=0
+    wait "$pid" || status=$?
+    echo "the program exited with $status"
+    exit "$status"
+' "$program" "$closer"

@@ -1,0 +1,58 @@
+#include "message.h"
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+
+namespace {
+
+Ticks ticksOf(std::size_t count, std::initializer_list<std::size_t> numbers)
+{
+    Ticks ticks(count, false);
+    for (const std::size_t number : numbers) {
+        ticks[number - 1] = true;
+    }
+    return ticks;
+}
+
+} // namespace
+
+TEST(Message, IkuCodeThenEachPieceClosedByHash)
+{
+    EXPECT_EQ(Message("1234", "S").text(), "1234#S#");
+    EXPECT_EQ(Message("0012", "0").arg("48501200777").text(), "0012#0#48501200777#");
+    EXPECT_EQ(Message("1234", "G").arg("").arg("48601").arg("").text(), "1234#G##48601##");
+    EXPECT_EQ(Message("1234", "RI#1").arg("  Jan ").text(), "1234#RI#1#  Jan #");
+}
+
+TEST(SelectionList, AscendingNumbersEachClosedByHash)
+{
+    EXPECT_EQ(selectionList(ticksOf(10, {})), "");
+    EXPECT_EQ(selectionList(ticksOf(10, {10, 2})), "2#10#");
+    EXPECT_EQ(selectionList(ticksOf(10, {1, 3, 10})), "1#3#10#");
+    EXPECT_EQ(Message("1234", "PN").selection(ticksOf(10, {1, 3, 10})).text(), "1234#PN#1#3#10#");
+}
+
+TEST(SelectionList, RemoveAllFormOnlyWhenEveryBoxIsTicked)
+{
+    EXPECT_EQ(Message("1234", "CN").selectionOrAll(ticksOf(8, {1, 2, 3, 4, 5, 6, 7, 8})).text(), "1234#CN#W#");
+    EXPECT_EQ(Message("1234", "CN").selectionOrAll(ticksOf(8, {1, 2, 3, 5, 6, 7, 8})).text(), "1234#CN#1#2#3#5#6#7#8#");
+    EXPECT_EQ(Message("1234", "PN").selectionOrAll(ticksOf(10, {1, 2, 3, 4, 5, 6, 7, 8, 9})).text(),
+              "1234#PN#1#2#3#4#5#6#7#8#9#");
+}
+
+TEST(MaskDigits, OneDigitPerBoxInOrder)
+{
+    EXPECT_EQ(maskDigits(ticksOf(5, {1, 3})), "10100");
+    EXPECT_EQ(maskDigits(ticksOf(8, {})), "00000000");
+    EXPECT_EQ(maskDigits(ticksOf(2, {2})), "01");
+    EXPECT_EQ(maskDigits(ticksOf(10, {1, 2, 4, 5, 6, 7, 8, 9})), "1101111110");
+}
+
+TEST(Ticks, AllAndNone)
+{
+    EXPECT_TRUE(noneTicked(ticksOf(5, {})));
+    EXPECT_FALSE(noneTicked(ticksOf(5, {5})));
+    EXPECT_TRUE(allTicked(ticksOf(2, {1, 2})));
+    EXPECT_FALSE(allTicked(ticksOf(2, {1})));
+}

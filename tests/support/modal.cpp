@@ -1,0 +1,27 @@
+#include "modal.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace velmora::test {
+
+ModalWatcher::ModalWatcher(std::function<void(QWidget*)> onShown) : onShown_(std::move(onShown))
+{
+    connect(&timer_, &QTimer::timeout, this, &ModalWatcher::poll);
+    timer_.start(5);
+}
+
+void ModalWatcher::poll()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) {
+        return;
+    }
+    seen_ << modal->objectName();
+    if (onShown_) {
+        onShown_(modal);
+    }
+    modal->close();
+}
+
+} // namespace velmora::test

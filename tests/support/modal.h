@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+
+class QWidget;
+
+namespace velmora::test {
+
+// Waits for modal windows to appear while the code under test is blocked in exec(), hands each to
+// `onShown` (which may act on it), then closes it. Polls the active modal widget, never sleeps a fixed time.
+class ModalWatcher final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ModalWatcher(std::function<void(QWidget*)> onShown = {});
+
+    // objectNames of the modal windows seen, in order.
+    const QStringList& seen() const { return seen_; }
+
+private:
+    void poll();
+
+    std::function<void(QWidget*)> onShown_;
+    QStringList seen_;
+    QTimer timer_;
+};
+
+} // namespace velmora::test
