@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace velmora {
 
@@ -61,6 +62,16 @@ QFrame* makeLine(QWidget* parent, const char* name)
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     return line;
+}
+
+QFrame* makeGroup(QWidget* parent, const char* bevelName, std::initializer_list<QWidget*> content)
+{
+    QFrame* group = makeBevel(parent, bevelName);
+    auto* layout = new QVBoxLayout(group);
+    for (QWidget* widget : content) {
+        layout->addWidget(widget, 0, Qt::AlignLeft);
+    }
+    return group;
 }
 
 } // namespace velmora

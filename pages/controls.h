@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <initializer_list>
 
 class QFrame;
 class QLabel;
@@ -24,8 +25,12 @@ QLineEdit* makeEdit(QWidget* parent, const char* name);
 QPushButton* makeComposeButton(QWidget* parent, const char* name, const QString& hint,
                                const QString& caption = QStringLiteral("Treść SMS"));
 
-// A bevel: a sunken frame around a group, or a horizontal separating line.
+// A bevel: a raised frame around a group, or a horizontal separating line.
 QFrame* makeBevel(QWidget* parent, const char* name);
 QFrame* makeLine(QWidget* parent, const char* name);
+
+// A framed group (a bevel named `bevelName`) holding the given widgets one under another, each at its size
+// and aligned left. The widgets are moved into the frame.
+QFrame* makeGroup(QWidget* parent, const char* bevelName, std::initializer_list<QWidget*> content);
 
 } // namespace velmora

@@ -90,4 +90,11 @@ void DisplayBand::present(const Outcome& outcome, ErrorBox& errors)
     }
 }
 
+void DisplayBand::presentFresh(const Outcome& outcome, ErrorBox& errors)
+{
+    setResultEnabled(true);
+    clear();
+    present(outcome, errors);
+}
+
 } // namespace velmora

@@ -43,6 +43,9 @@ public:
     // Reports each refusal in order, then shows the command, if one was composed.
     void present(const Outcome& outcome, ErrorBox& errors);
 
+    // The usual press of a "Treść SMS" button: enable the result field, empty the band, then present.
+    void presentFresh(const Outcome& outcome, ErrorBox& errors);
+
 private:
     QLabel* title_;
     QLabel* prompt_;

@@ -1,0 +1,5 @@
+#pragma once
+
+#include "message.h"
+
+namespace velmora {} // namespace velmora
