@@ -2,12 +2,11 @@
 
 #include "errorbox.h"
 
+#include <QLineEdit>
 #include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <vector>
-
-class QLineEdit;
 
 namespace velmora::test {
 
