@@ -4,6 +4,7 @@
 
 namespace velmora {
 
+class CheckBoxRow;
 class DisplayBand;
 class ErrorBox;
 
@@ -14,9 +15,27 @@ class TForm8 final : public Page {
 public:
     TForm8(IkuSource iku, ErrorBox& errors, QWidget* parent = nullptr);
 
+protected:
+    void FormActivate() override;
+
 private:
+    // Every box of every row: a change of the ticks outdates the shown command.
+    void CheckBoxClick();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    void Button8Click();
+
     IkuSource iku_;
     ErrorBox& errors_;
+    CheckBoxRow* remotes_;
+    CheckBoxRow* remoteRemoval_;
+    CheckBoxRow* keypadCodes_;
+    CheckBoxRow* keypadCodeRemoval_;
     DisplayBand* band_;
 };
 
