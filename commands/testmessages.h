@@ -1,5 +1,31 @@
 #pragma once
 
 #include "message.h"
+#include "rules.h"
 
-namespace velmora {} // namespace velmora
+#include <string_view>
+
+namespace velmora {
+
+// Every command of the test SMS and test CLIP page asks for its send in these words.
+inline constexpr std::string_view kTestSendPrompt = "Wyslij SMS o treści:";
+
+// The user index of either test: 1 to 5, emptied when outside.
+DigitsAndValue testUserIndexRule();
+// The periods: 1 to 9999, set to the minimum "1" when outside, also when the value was too large.
+DigitsAndValue testSmsPeriodRule();
+DigitsAndValue testClipPeriodRule();
+// The test text: at most 100 characters of plain text; "#" is allowed, unlike in names.
+TextAndLength testTextRule();
+
+// IKU, "#TS#", the user index, the period and the text, each closed by "#"; refused if any is empty.
+Outcome composeTestSmsOn(std::string_view iku, std::string_view userIndex, std::string_view period,
+                         std::string_view text);
+// IKU, "#TC#", the user index and the period, each closed by "#"; refused if either is empty.
+Outcome composeTestClipOn(std::string_view iku, std::string_view userIndex, std::string_view period);
+
+// The activation grammar with zero values and an empty text; they need no input.
+Outcome composeTestSmsOff(std::string_view iku);
+Outcome composeTestClipOff(std::string_view iku);
+
+} // namespace velmora
