@@ -1,19 +1,338 @@
 #include "firststartpage.h"
 
 #include "backbutton.h"
+#include "checkboxrow.h"
+#include "controls.h"
 #include "displayband.h"
+#include "fieldguard.h"
+#include "firststart.h"
+#include "ikucode.h"
+#include "radiogroup.h"
+#include "smscentre.h"
+#include "text.h"
 
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace velmora {
+namespace {
+
+const QColor kNavy(0, 0, 128);
+constexpr int kStepPixels = 19;
+constexpr int kAreaTitlePixels = 16;
+
+void setPixelSize(QWidget* widget, int pixels)
+{
+    QFont font = widget->font();
+    font.setPixelSize(pixels);
+    widget->setFont(font);
+}
+
+void setTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+QLabel* makeNavyLabel(QWidget* parent, const QString& text, int pixels)
+{
+    QLabel* label = makeLabel(parent, nullptr, text);
+    setPixelSize(label, pixels);
+    setTextColour(label, kNavy);
+    return label;
+}
+
+// The "Krok N" heading and the area's title, first in every step's area.
+void addStepHeading(QVBoxLayout* layout, QWidget* area, const QString& step, const QString& title)
+{
+    layout->addWidget(makeNavyLabel(area, step, kStepPixels));
+    layout->addWidget(makeNavyLabel(area, title, kAreaTitlePixels));
+}
+
+// A framed area whose content stands one under another, left aligned.
+std::pair<QFrame*, QVBoxLayout*> makeArea(QWidget* parent)
+{
+    QFrame* area = makeBevel(parent, nullptr);
+    auto* layout = new QVBoxLayout(area);
+    layout->setAlignment(Qt::AlignTop);
+    return {area, layout};
+}
+
+// Wide enough for the longest number a field takes.
+QLineEdit* makeNumberEdit(QWidget* parent, const char* name)
+{
+    QLineEdit* edit = makeEdit(parent, name);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(kPhoneNumberLimit + 2, QLatin1Char('0'))));
+    return edit;
+}
+
+QStringList operatorNames()
+{
+    QStringList names;
+    for (const SmsOperator& smsOperator : kSmsOperators) {
+        names << toQString(smsOperator.name);
+    }
+    return names;
+}
+
+FirstStartNumbers numbersOf(const std::array<QLineEdit*, kFirstStartUsers>& fields)
+{
+    FirstStartNumbers numbers;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        numbers[i] = toUtf8(fields[i]->text());
+    }
+    return numbers;
+}
+
+} // namespace
 
 TForm13::TForm13(ErrorBox& errors, QWidget* parent)
     : Page("TForm13", QStringLiteral("NIEZBĘDNE KROKI PPRZY PIERWSZYM URUCHOMIENIU SYSTEMU"), parent), errors_(errors),
       band_(new DisplayBand({"Label15", "Label21", "Edit2"}, this))
 {
+    applyPageLook(this, Qt::black);
+    resize(871, 755);
+    setPixelSize(band_->result(), kStepPixels);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(makeIkuArea());
+    left->addWidget(makeCentreArea(), 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(makeUsersArea());
+    right->addWidget(makePointerArea(QStringLiteral("Krok 12")));
+    right->addWidget(makePointerArea(QStringLiteral("Krok 13")));
+    right->addWidget(makeKeypadArea(), 1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
     layout->addWidget(band_);
     layout->addWidget(new BackButton(this, {"SpeedButton1", nullptr}, QStringLiteral("WSTECZ")));
+
+    wire();
+}
+
+QWidget* TForm13::makeIkuArea()
+{
+    auto [area, layout] = makeArea(this);
+    QLabel* opening = makeLabel(area, nullptr, QStringLiteral("Wykonaj pierwsze 9 kroków z"));
+    setPixelSize(opening, kStepPixels);
+    layout->addWidget(opening);
+    QLabel* manual = makeLabel(area, nullptr, QStringLiteral("INSTRUKCJI MONTAŻU PODSTAWOWEGO ZESTAWU"));
+    QFont bold = manual->font();
+    bold.setBold(true);
+    manual->setFont(bold);
+    layout->addWidget(manual);
+    layout->addWidget(makeLabel(area, nullptr, QStringLiteral("Następnie")));
+    for (const QString& line : {QStringLiteral("Wpisz czterocyfrowy Kod IKU, który trzymałeś  w "),
+                                QStringLiteral("zaklejonej kopercie wraz z urządzeniem")}) {
+        QLabel* label = makeLabel(area, nullptr, line);
+        QFont underlined = label->font();
+        underlined.setUnderline(true);
+        label->setFont(underlined);
+        setTextColour(label, Qt::red);
+        layout->addWidget(label);
+    }
+
+    Edit3 = makeEdit(area, "Edit3");
+    setPixelSize(Edit3, kStepPixels);
+    Edit3->setFixedWidth(Edit3->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
+    auto* codeRow = new QHBoxLayout;
+    codeRow->addWidget(Edit3);
+    codeRow->addWidget(makeLabel(area, nullptr, QStringLiteral("KOD IKU")));
+    codeRow->addStretch();
+    layout->addLayout(codeRow);
+    return area;
+}
+
+QWidget* TForm13::makeCentreArea()
+{
+    auto [area, layout] = makeArea(this);
+    addStepHeading(layout, area, QStringLiteral("Krok 10"), QStringLiteral("Programowanie Centrum SMS"));
+    RadioGroup1 = new RadioGroup(QStringLiteral("Wybierz Centrum SMS"), operatorNames(), area);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1->setItemIndex(0);
+    Edit1 = makeNumberEdit(area, "Edit1");
+    Button1 = makeComposeButton(area, "Button1",
+                                QStringLiteral("punkt 7.  Programowanie systemu za pomocą telefonu komórkowego - krok "
+                                               "10. Instrukcja skrócona"));
+    layout->addWidget(RadioGroup1, 0, Qt::AlignLeft);
+    layout->addWidget(Edit1, 0, Qt::AlignLeft);
+    layout->addWidget(Button1, 0, Qt::AlignLeft);
+    return area;
+}
+
+QWidget* TForm13::makeUsersArea()
+{
+    auto [area, layout] = makeArea(this);
+    addStepHeading(layout, area, QStringLiteral("Krok 11"), QStringLiteral("Programowanie użytkowników systemu"));
+    for (const QString& line :
+         {QStringLiteral("Wpisz w odpowiednie pole  numer telefonu dla  odpowiedniego użytkownika"),
+          QStringLiteral("Pamiętaj, że numer powinien być poprzedzony przedrostkiem międzynarodowym."),
+          QStringLiteral("Dla Polski jest to 48")}) {
+        layout->addWidget(makeLabel(area, nullptr, line));
+    }
+
+    static constexpr std::array<const char*, kFirstStartUsers> kNames = {"Edit4", "Edit5", "Edit6", "Edit7", "Edit8"};
+    const std::array<QString, kFirstStartUsers> captions = {
+        QStringLiteral("Numer użytkownika 1"), QStringLiteral("Numer uzytkownika 2"),
+        QStringLiteral("Numer użytkownika 3"), QStringLiteral("Numer użytkownika 4"),
+        QStringLiteral("Numer użytkownika 5")};
+    auto* grid = new QGridLayout;
+    for (std::size_t i = 0; i < kFirstStartUsers; ++i) {
+        const int row = static_cast<int>(i);
+        userNumbers_[i] = makeNumberEdit(area, kNames[i]);
+        grid->addWidget(makeLabel(area, nullptr, captions[i]), row, 0);
+        grid->addWidget(userNumbers_[i], row, 1);
+    }
+    grid->setColumnStretch(2, 1);
+    layout->addLayout(grid);
+
+    Button2 = makeComposeButton(area, "Button2",
+                                QStringLiteral("punkt 7. Programowanie Systemu za pomocą telefonu komórkowego - krok "
+                                               "11. Instrukcja podstawowa."));
+    layout->addWidget(Button2, 0, Qt::AlignLeft);
+    return area;
+}
+
+QWidget* TForm13::makePointerArea(const QString& step)
+{
+    auto [area, layout] = makeArea(this);
+    addStepHeading(layout, area, step, QStringLiteral("Zapoznaj się z punktem 8 w Instrukcji skróconej"));
+    return area;
+}
+
+QWidget* TForm13::makeKeypadArea()
+{
+    auto [area, layout] = makeArea(this);
+    addStepHeading(layout, area, QStringLiteral("Krok 14"),
+                   QStringLiteral("Programowanie kodów klawiatur użytkowników"));
+    layout->addWidget(
+        makeLabel(area, nullptr, QStringLiteral("Wybierz użytkownika,  któremu chcesz przypisać  kod klawiatury")));
+    const auto count = static_cast<int>(kKeypadUsers);
+    keypadUsers_ = new CheckBoxRow({CheckBoxRow::numbered(QStringLiteral("CheckBox"), 1, count),
+                                    CheckBoxRow::numbered(QStringLiteral("K"), 1, count),
+                                    {}},
+                                   CheckBoxRow::Choice::OneOfN, CheckBoxRow::Look::NumbersUnder, area);
+    layout->addWidget(keypadUsers_, 0, Qt::AlignLeft);
+    Button5 = makeComposeButton(area, "Button5",
+                                QStringLiteral("punkt 9. Zmiana kodu klawiatury - krok 14. Instrukcja skrócona."));
+    layout->addWidget(Button5, 0, Qt::AlignLeft);
+    static constexpr std::array<const char*, 3> kNames = {"Label3", "Label10", "Label11"};
+    for (std::size_t i = 0; i < instructions_.size(); ++i) {
+        instructions_[i] = makeLabel(area, kNames[i], QString());
+        layout->addWidget(instructions_[i]);
+    }
+    return area;
+}
+
+void TForm13::wire()
+{
+    // Changing the code does not invalidate a shown command: the code is checked again at every composition.
+    new FieldGuard(Edit3, ikuCodeRule(), errors_);
+    new FieldGuard(Edit1, firstStartCentreRule(), errors_, [this] { Edit1Change(); });
+    for (QLineEdit* field : userNumbers_) {
+        new FieldGuard(field, firstStartUserRule(), errors_, [this] { UserNumberChange(); });
+    }
+    connect(RadioGroup1, &RadioGroup::itemSelected, this, &TForm13::RadioGroup1Click);
+    connect(keypadUsers_, &CheckBoxRow::boxToggled, this, &TForm13::CheckBoxClick);
+    connect(Button1, &QPushButton::clicked, this, &TForm13::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm13::Button2Click);
+    connect(Button5, &QPushButton::clicked, this, &TForm13::Button5Click);
+}
+
+void TForm13::FormActivate()
+{
+    RadioGroup1->setItemIndex(0);
+    Edit1->setEnabled(false);
+    Edit1->setText(toQString(kSmsOperators[0].centreNumber));
+    band_->setResultEnabled(false);
+    band_->clear();
+    clearInstructions();
+}
+
+void TForm13::Edit1Change()
+{
+    band_->clearResult();
+}
+
+void TForm13::UserNumberChange()
+{
+    band_->clear();
+}
+
+void TForm13::RadioGroup1Click(int index)
+{
+    band_->clear();
+    clearInstructions();
+    const auto choice = static_cast<std::size_t>(index);
+    Edit1->setEnabled(choice == kOtherOperator);
+    Edit1->setText(toQString(kSmsOperators[choice].centreNumber));
+}
+
+void TForm13::CheckBoxClick()
+{
+    band_->clear();
+    clearInstructions();
+}
+
+void TForm13::Button1Click()
+{
+    band_->clear();
+    clearInstructions();
+    conclude(composeFirstStartCentre(ikuCode(), toUtf8(Edit1->text())));
+}
+
+void TForm13::Button2Click()
+{
+    band_->clear();
+    clearInstructions();
+    conclude(composeFirstStartUsers(ikuCode(), numbersOf(userNumbers_)));
+}
+
+void TForm13::Button5Click()
+{
+    // The instructions of an earlier keypad code stay until something else empties them.
+    band_->clear();
+    const Outcome outcome = composeFirstStartKeypadCode(ikuCode(), keypadUsers_->ticks());
+    if (outcome.command) {
+        showInstructions();
+    }
+    conclude(outcome);
+}
+
+std::string TForm13::ikuCode() const
+{
+    return toUtf8(Edit3->text());
+}
+
+void TForm13::clearInstructions()
+{
+    for (QLabel* line : instructions_) {
+        line->clear();
+    }
+}
+
+void TForm13::showInstructions()
+{
+    for (std::size_t i = 0; i < instructions_.size(); ++i) {
+        instructions_[i]->setText(toQString(kKeypadCodeInstructions[i]));
+    }
+}
+
+void TForm13::conclude(const Outcome& outcome)
+{
+    band_->present(outcome, errors_);
+    band_->setResultEnabled(true);
 }
 
 } // namespace velmora

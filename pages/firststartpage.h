@@ -2,20 +2,66 @@
 
 #include "page.h"
 
+#include <array>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace velmora {
 
+class CheckBoxRow;
 class DisplayBand;
 class ErrorBox;
+class RadioGroup;
+struct Outcome;
 
-// Leads a new installation through the SMS centre, the user numbers and a keypad code.
+// Leads a new installation through the SMS centre, the user numbers and a keypad code. It has an IKU field of
+// its own, so it can be used before the advanced configuration is ever opened.
 class TForm13 final : public Page {
     Q_OBJECT
 
 public:
     TForm13(ErrorBox& errors, QWidget* parent = nullptr);
 
+protected:
+    void FormActivate() override;
+
 private:
+    QWidget* makeIkuArea();
+    QWidget* makeCentreArea();
+    QWidget* makeUsersArea();
+    QWidget* makePointerArea(const QString& step);
+    QWidget* makeKeypadArea();
+    void wire();
+
+    void Edit1Change();
+    // Edit4Change to Edit8Change.
+    void UserNumberChange();
+    void RadioGroup1Click(int index);
+    // CheckBox1Click to CheckBox10Click.
+    void CheckBoxClick();
+    void Button1Click();
+    void Button2Click();
+    void Button5Click();
+
+    std::string ikuCode() const;
+    void clearInstructions();
+    void showInstructions();
+    // Reports the refusals and shows the command; only then is the result field enabled.
+    void conclude(const Outcome& outcome);
+
     ErrorBox& errors_;
+    QLineEdit* Edit3 = nullptr;
+    RadioGroup* RadioGroup1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    std::array<QLineEdit*, 5> userNumbers_{}; // Edit4 to Edit8
+    QPushButton* Button2 = nullptr;
+    CheckBoxRow* keypadUsers_ = nullptr; // CheckBox1 to CheckBox10
+    QPushButton* Button5 = nullptr;
+    std::array<QLabel*, 3> instructions_{}; // Label3, Label10, Label11
     DisplayBand* band_;
 };
 
