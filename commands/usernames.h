@@ -1,5 +1,33 @@
 #pragma once
 
 #include "message.h"
+#include "rules.h"
 
-namespace velmora {} // namespace velmora
+#include <cstddef>
+#include <string_view>
+
+namespace velmora {
+
+inline constexpr std::size_t kNamedUsers = 10;
+
+inline constexpr std::size_t kUserNameLimit = 20;
+inline constexpr std::string_view kUserNameLengthMessage = "Definicja nazwy użytkownika nie może przekraczać 20 znakow";
+inline constexpr std::string_view kUserNamePlainTextMessage =
+    "Treść nazwy użytkownika nie może zawierać polskich znaków i znaku:#";
+
+inline constexpr std::string_view kUserNamesTitle = "Definiowanie nazw użytkowników";
+inline constexpr std::string_view kUserNamesRemovalTitle = "Kasowanie nazw użytkowników";
+inline constexpr std::string_view kUserNamesPrompt = "Wyślij SMS o treści:";
+
+// The rule of every user name field: at most 20 characters, plain text without "#".
+TextAndLength userNameRule();
+
+// The name of user `user` (1 to 10): IKU, "#RI#", the user number, "#", the name exactly as typed, "#".
+// An empty name composes nothing and reports nothing.
+Outcome composeUserName(std::string_view iku, std::size_t user, std::string_view name);
+
+// Removes the names of the ticked users: IKU, "#RIN#" and the list, or IKU and "#RN#" alone when all ten
+// are ticked.
+Outcome composeUserNameRemoval(std::string_view iku, const Ticks& ticks);
+
+} // namespace velmora
