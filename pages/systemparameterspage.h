@@ -1,9 +1,16 @@
 #pragma once
 
 #include "page.h"
+#include "systemparameters.h"
+
+class QCheckBox;
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
 
 namespace velmora {
 
+class CheckBoxRow;
 class DisplayBand;
 class ErrorBox;
 
@@ -14,10 +21,38 @@ class TForm6 final : public Page {
 public:
     TForm6(IkuSource iku, ErrorBox& errors, QWidget* parent = nullptr);
 
+protected:
+    void FormActivate() override;
+
 private:
+    struct ValueRow {
+        QLineEdit* edit;
+        QPushButton* button;
+    };
+
+    QWidget* makeValueGroup();
+    QWidget* makeOptionRows();
+    QWidget* makeMaskGroup();
+    void wireValueRow(const ValueRow& row, ValueSetting setting);
+    void wireBalanceCheckNumber(const ValueRow& row);
+
+    void FormCreate();
+    // Edit1Change ... Edit6Change and CheckBox1Click ... CheckBox11Click: a shown command no longer matches.
+    void InputChange();
+    // Button1Click, Button2Click, Button3Click, Button5Click, Button6Click.
+    void ValueButtonClick(ValueSetting setting, const QLineEdit* field);
+    void Button4Click();
+    void Button9Click();
+    void Button10Click();
+    void Button11Click();
+    void Button14Click();
+
     IkuSource iku_;
     ErrorBox& errors_;
     DisplayBand* band_;
+    QLineEdit* Edit4 = nullptr;
+    QCheckBox* CheckBox11 = nullptr;
+    CheckBoxRow* mask_ = nullptr;
 };
 
 } // namespace velmora
