@@ -123,11 +123,8 @@ QWidget* TForm6::makeOptionRows()
 
 QWidget* TForm6::makeMaskGroup()
 {
-    QStringList users;
-    for (int user = 1; user <= kMaskUsers; ++user) {
-        users << QStringLiteral("U%1").arg(user);
-    }
-    mask_ = new CheckBoxRow({CheckBoxRow::numbered(QStringLiteral("CheckBox"), 1, kMaskUsers), users,
+    mask_ = new CheckBoxRow({CheckBoxRow::numbered(QStringLiteral("CheckBox"), 1, kMaskUsers),
+                             CheckBoxRow::numbered(QStringLiteral("U"), 1, kMaskUsers),
                              CheckBoxRow::numbered(QStringLiteral("Label"), 26, kMaskUsers)},
                             CheckBoxRow::Choice::AnyNumber, CheckBoxRow::Look::NumbersUnder, this);
     QPushButton* compose = makeComposeButton(this, "Button9",
