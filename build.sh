@@ -8,6 +8,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libjpeg-dev
     libgtest-dev
+    libqrencode-dev zbar-tools
     xvfb xauth libxcb1-dev
 )
 

@@ -3,8 +3,10 @@
 #include "advancedpage.h"
 #include "detectornamespage.h"
 #include "detectorspage.h"
+#include "displayband.h"
 #include "firststartpage.h"
 #include "mainpage.h"
+#include "qrwindow.h"
 #include "remotecontrolspage.h"
 #include "smscentrepage.h"
 #include "systemparameterspage.h"
@@ -32,6 +34,12 @@ PageSet::PageSet(ErrorBox& errors)
     form11_ = new Tform11(iku, errors, owner);
     form12_ = new TForm12(errors, {form2_, form3_, form8_, form4_, form5_, form7_, form11_, form6_}, owner);
     form13_ = new TForm13(errors, owner);
+
+    // One QR window for every page, so the unit's number is typed once per run.
+    auto* qrWindow = new QrWindow(owner);
+    for (DisplayBand* band : owner->findChildren<DisplayBand*>()) {
+        band->setQrWindow(qrWindow);
+    }
 }
 
 PageSet::~PageSet() = default;

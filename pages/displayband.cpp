@@ -1,10 +1,17 @@
 #include "displayband.h"
 
+#include "controls.h"
 #include "errorbox.h"
+#include "qrwindow.h"
+#include "smslength.h"
 #include "text.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -28,7 +35,16 @@ QLabel* makeBandLabel(const char* name, QWidget* parent)
 
 DisplayBand::DisplayBand(const Names& names, QWidget* parent)
     : QWidget(parent), title_(makeBandLabel(names.title, this)), prompt_(makeBandLabel(names.prompt, this)),
-      result_(new QLineEdit(this))
+      result_(new QLineEdit(this)),
+      copy_(makeComposeButton(this, "CopyButton",
+                              QStringLiteral("Kopiuje treść komendy do schowka, aby wkleić ją w "
+                                             "telefonie"),
+                              QStringLiteral("Kopiuj"))),
+      qr_(makeComposeButton(this, "QrButton",
+                            QStringLiteral("Pokazuje komendę jako kod QR: zeskanowany telefonem "
+                                           "otwiera SMS z gotową treścią"),
+                            QStringLiteral("Kod QR"))),
+      length_(new QLabel(this))
 {
     result_->setObjectName(QLatin1String(names.result));
     result_->setReadOnly(true);
@@ -39,11 +55,25 @@ DisplayBand::DisplayBand(const Names& names, QWidget* parent)
     palette.setColor(QPalette::Text, Qt::black);
     result_->setPalette(palette);
 
+    length_->setObjectName(QStringLiteral("SmsLength"));
+    length_->setWordWrap(true);
+    copy_->setEnabled(false);
+    qr_->setEnabled(false);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(title_);
     layout->addWidget(prompt_);
-    layout->addWidget(result_);
+    auto* resultRow = new QHBoxLayout;
+    resultRow->addWidget(result_, 1);
+    resultRow->addWidget(copy_);
+    resultRow->addWidget(qr_);
+    layout->addLayout(resultRow);
+    layout->addWidget(length_);
+
+    connect(result_, &QLineEdit::textChanged, this, &DisplayBand::onResultChanged);
+    connect(copy_, &QPushButton::clicked, this, &DisplayBand::copyCommand);
+    connect(qr_, &QPushButton::clicked, this, &DisplayBand::showQrCode);
 }
 
 void DisplayBand::clear()
@@ -95,6 +125,35 @@ void DisplayBand::presentFresh(const Outcome& outcome, ErrorBox& errors)
     setResultEnabled(true);
     clear();
     present(outcome, errors);
+}
+
+void DisplayBand::onResultChanged(const QString& text)
+{
+    copy_->setEnabled(!text.isEmpty());
+    qr_->setEnabled(!text.isEmpty());
+    if (text.isEmpty()) {
+        length_->clear();
+        return;
+    }
+    const SmsLength length = measureSms(toUtf8(text));
+    length_->setText(toQString(describeSmsLength(length)));
+    QPalette palette = length_->palette();
+    palette.setColor(QPalette::WindowText,
+                     length.isWarning() ? QColor(Qt::red) : this->palette().color(QPalette::WindowText));
+    length_->setPalette(palette);
+}
+
+void DisplayBand::copyCommand()
+{
+    QGuiApplication::clipboard()->setText(result_->text());
+}
+
+void DisplayBand::showQrCode()
+{
+    if (qrWindow_ == nullptr) {
+        qrWindow_ = new QrWindow(this);
+    }
+    qrWindow_->showFor(result_->text());
 }
 
 } // namespace velmora

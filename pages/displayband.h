@@ -6,13 +6,16 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace velmora {
 
 class ErrorBox;
+class QrWindow;
 
 // The operation title, the send prompt and the result field that every composing page shows under its
-// inputs. The result field is read-only but selectable, so the command can be copied.
+// inputs. The result field is read-only but selectable. Beside it, for the way to the phone: a button that
+// copies the command, a button that shows it as a QR code, and under it the command's SMS length.
 class DisplayBand final : public QWidget {
     Q_OBJECT
 
@@ -37,6 +40,10 @@ public:
 
     void setResultEnabled(bool enabled);
 
+    // The window the QR code is shown in, shared by every page so the unit's number is typed once.
+    // Without one, the band makes its own on first use.
+    void setQrWindow(QrWindow* window) { qrWindow_ = window; }
+
     // Puts the command into the result field, then sets the send prompt and the operation title.
     void showCommand(const Command& command);
 
@@ -47,9 +54,17 @@ public:
     void presentFresh(const Outcome& outcome, ErrorBox& errors);
 
 private:
+    void onResultChanged(const QString& text);
+    void copyCommand();
+    void showQrCode();
+
     QLabel* title_;
     QLabel* prompt_;
     QLineEdit* result_;
+    QPushButton* copy_;
+    QPushButton* qr_;
+    QLabel* length_;
+    QrWindow* qrWindow_ = nullptr;
 };
 
 } // namespace velmora
