@@ -6,7 +6,6 @@ namespace velmora {
 namespace {
 
 // Detector C1 has always asked without the accent; the other rows use the usual prompt.
-constexpr std::string_view kDetectorOnePrompt = "Wyslij SMS o treści:";
 
 TextAndLength nameRule(std::size_t limit, std::string_view lengthMessage)
 {
@@ -32,7 +31,7 @@ Outcome composeDetectorName(std::string_view iku, int detector, std::string_view
     }
     return Outcome::composed({Message(iku, "MCI").arg(std::to_string(detector)).arg(name).text(),
                               "Definiowanie nazwy czujki",
-                              std::string(detector == 1 ? kDetectorOnePrompt : kSendToUnitPrompt)});
+                              std::string(detector == 1 ? kSendSmsPromptPlain : kSendToUnitPrompt)});
 }
 
 Outcome composeNameRemoval(std::string_view iku, const Ticks& ticks)

@@ -11,30 +11,15 @@ namespace {
 
 constexpr std::string_view kIkuMissingMessage = "Wpisz kod IKU  zawierający cztery cyfry";
 constexpr std::string_view kCentrePrefixMessage = "Numer Centrum SMS musi rozpoczynać się od przedrostka \"48\". ";
-constexpr std::string_view kUserDigitsMessage = "Numer Użytkownika powinien zawierać tylko cyfry";
-constexpr std::string_view kUserLengthMessage = "Za duża ilość cyfr w definicji numeru użytkownika";
 constexpr std::string_view kNoUserMessage =
     "Podaj numer telefonu dla co najmniej jednego użytkownika. Numer musi zaczynać się od cyfr: 48";
-constexpr std::string_view kUserPrefixMessage =
-    "Numer telefonu musi rozpoczynać od przedrostka \"48\". Na przykład jeśli numer telefonu ma postać: 601123456 to "
-    "należy wpisać: 48601123456";
 
-bool anyNumberGiven(const FirstStartNumbers& numbers)
+bool anyNumberGiven(const UserNumbers& numbers)
 {
     return std::any_of(numbers.begin(), numbers.end(), [](const std::string& number) { return number.size() >= 2; });
 }
 
 } // namespace
-
-DigitsAndLength firstStartCentreRule()
-{
-    return {std::string(kSmsCentreDigitsMessage), kPhoneNumberLimit, std::string(kSmsCentreLengthMessage)};
-}
-
-DigitsAndLength firstStartUserRule()
-{
-    return {std::string(kUserDigitsMessage), kPhoneNumberLimit, std::string(kUserLengthMessage)};
-}
 
 Outcome composeFirstStartCentre(std::string_view iku, std::string_view number)
 {
@@ -49,7 +34,7 @@ Outcome composeFirstStartCentre(std::string_view iku, std::string_view number)
     return composeSmsCentre(iku, number);
 }
 
-Outcome composeFirstStartUsers(std::string_view iku, const FirstStartNumbers& numbers)
+Outcome composeFirstStartUsers(std::string_view iku, const UserNumbers& numbers)
 {
     if (!isCompleteIku(iku)) {
         return Outcome::refused(std::string(kIkuMissingMessage));
@@ -61,7 +46,7 @@ Outcome composeFirstStartUsers(std::string_view iku, const FirstStartNumbers& nu
         outcome.refusals.emplace_back(kNoUserMessage);
         checked = checked.subspan(1);
     }
-    outcome.refusals.insert(outcome.refusals.end(), prefixFailures(checked).size(), std::string(kUserPrefixMessage));
+    outcome.refusals.insert(outcome.refusals.end(), prefixFailures(checked).size(), std::string(kPrefixMessage));
     if (!outcome.refusals.empty()) {
         return outcome;
     }

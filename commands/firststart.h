@@ -2,6 +2,7 @@
 
 #include "message.h"
 #include "rules.h"
+#include "usernumbers.h"
 
 #include <array>
 #include <cstddef>
@@ -10,11 +11,7 @@
 
 namespace velmora {
 
-inline constexpr std::size_t kFirstStartUsers = 5;
 inline constexpr std::size_t kKeypadUsers = 10;
-
-// The phone numbers of users 1 to 5 as typed on the first start-up page; an empty one is a user without one.
-using FirstStartNumbers = std::array<std::string, kFirstStartUsers>;
 
 // What the user does once the unit has answered the keypad code command, one line each.
 inline constexpr std::array<std::string_view, 3> kKeypadCodeInstructions = {
@@ -23,16 +20,15 @@ inline constexpr std::array<std::string_view, 3> kKeypadCodeInstructions = {
     "Dwukrotny dźwięk beepera oznacza prawidłowe wprogramowanie kodu klawiatury.",
 };
 
-// The rules of the page's number fields: digits only, at most 17 of them.
-DigitsAndLength firstStartCentreRule();
-DigitsAndLength firstStartUserRule();
+// The page's number fields follow the SMS centre page's rule (smsCentreNumberRule) and the user numbers
+// page's rule (userNumberRule).
 
 // Step 10: "#0#" with the SMS centre number, which here must begin with "48".
 Outcome composeFirstStartCentre(std::string_view iku, std::string_view number);
 
 // Step 11: "#G#" with the five numbers in user order, an empty one kept as an empty item. Needs at least one
 // number of two or more digits; every number given must begin with "48".
-Outcome composeFirstStartUsers(std::string_view iku, const FirstStartNumbers& numbers);
+Outcome composeFirstStartUsers(std::string_view iku, const UserNumbers& numbers);
 
 // Step 14: "#A#" with the number of the one ticked keypad user. With none ticked the press shows nothing.
 Outcome composeFirstStartKeypadCode(std::string_view iku, const Ticks& ticks);

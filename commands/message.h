@@ -7,8 +7,11 @@
 
 namespace velmora {
 
-// The send prompt most operations show above their command.
+// The send prompt most operations show above their command, and the two shorter ones some pages use
+// (one of them written without the accent, as those pages have always shown it).
 inline constexpr std::string_view kSendToUnitPrompt = "Wyślij do urządzenia SMS o treści:";
+inline constexpr std::string_view kSendSmsPrompt = "Wyślij SMS o treści:";
+inline constexpr std::string_view kSendSmsPromptPlain = "Wyslij SMS o treści:";
 
 // A composed command as its page shows it.
 struct Command {

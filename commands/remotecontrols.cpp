@@ -3,8 +3,6 @@
 namespace velmora {
 namespace {
 
-constexpr std::string_view kSendSmsPrompt = "Wyślij SMS o treści:";
-
 // What tells one slot operation from its twin on the other row.
 struct SlotOperation {
     std::string_view code;

@@ -38,6 +38,9 @@ using Verdict = std::optional<Refusal>;
 // A field's input rule, run on every change of the field's text.
 using InputRule = std::function<Verdict(std::string_view text)>;
 
+// Phone numbers and SMS centre numbers have at most this many digits.
+inline constexpr std::size_t kPhoneNumberLimit = 17;
+
 // Phone numbers, SMS centre numbers and IKU codes: digits only, then at most `limit` characters.
 struct DigitsAndLength {
     std::string digitsMessage;

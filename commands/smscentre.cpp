@@ -2,6 +2,11 @@
 
 namespace velmora {
 
+DigitsAndLength smsCentreNumberRule()
+{
+    return {std::string(kSmsCentreDigitsMessage), kPhoneNumberLimit, std::string(kSmsCentreLengthMessage)};
+}
+
 Outcome composeSmsCentre(std::string_view iku, std::string_view number)
 {
     if (number.empty()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "message.h"
+#include "rules.h"
 
 #include <array>
 #include <string_view>
@@ -26,7 +27,9 @@ inline constexpr std::size_t kOtherOperator = 4;
 
 inline constexpr std::string_view kSmsCentreDigitsMessage = "Numer Centrum powinien zawierać tylko cyfry";
 inline constexpr std::string_view kSmsCentreLengthMessage = "Za duża ilość cyfr w definicji Centrum SMS";
-inline constexpr std::size_t kPhoneNumberLimit = 17;
+
+// The SMS centre number field: digits only, at most 17 of them.
+DigitsAndLength smsCentreNumberRule();
 
 // The SMS centre command: IKU, "#0#", the number, "#".
 Outcome composeSmsCentre(std::string_view iku, std::string_view number);

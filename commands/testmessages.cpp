@@ -10,7 +10,7 @@ constexpr std::size_t kTestTextLimit = 100;
 
 Command testCommand(const Message& message, std::string_view title)
 {
-    return {message.text(), std::string(title), std::string(kTestSendPrompt)};
+    return {message.text(), std::string(title), std::string(kSendSmsPromptPlain)};
 }
 
 DigitsAndValue periodRule(std::string_view digitsMessage, std::string_view rangeMessage)

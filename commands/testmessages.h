@@ -8,7 +8,6 @@
 namespace velmora {
 
 // Every command of the test SMS and test CLIP page asks for its send in these words.
-inline constexpr std::string_view kTestSendPrompt = "Wyslij SMS o treści:";
 
 // The user index of either test: 1 to 5, emptied when outside.
 DigitsAndValue testUserIndexRule();

@@ -7,7 +7,7 @@ namespace {
 
 Outcome composed(const Message& message, std::string_view title)
 {
-    return Outcome::composed({message.text(), std::string(title), std::string(kUserNamesPrompt)});
+    return Outcome::composed({message.text(), std::string(title), std::string(kSendSmsPrompt)});
 }
 
 } // namespace

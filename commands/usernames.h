@@ -17,7 +17,6 @@ inline constexpr std::string_view kUserNamePlainTextMessage =
 
 inline constexpr std::string_view kUserNamesTitle = "Definiowanie nazw użytkowników";
 inline constexpr std::string_view kUserNamesRemovalTitle = "Kasowanie nazw użytkowników";
-inline constexpr std::string_view kUserNamesPrompt = "Wyślij SMS o treści:";
 
 // The rule of every user name field: at most 20 characters, plain text without "#".
 TextAndLength userNameRule();

@@ -57,6 +57,15 @@ QStringList CheckBoxRow::numbered(const QString& stem, int first, int count)
     return names;
 }
 
+CheckBoxRow* CheckBoxRow::numberedRow(const QString& slot, int firstBox, const QStringList& labelNames, Choice choice,
+                                      QWidget* parent)
+{
+    const auto count = static_cast<int>(labelNames.size());
+    return new CheckBoxRow(
+        {numbered(QStringLiteral("CheckBox"), firstBox, count), numbered(slot, 1, count), labelNames}, choice,
+        Look::NumbersUnder, parent);
+}
+
 void CheckBoxRow::onToggled(int index, bool ticked)
 {
     emit boxToggled(index, ticked);

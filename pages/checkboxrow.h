@@ -37,6 +37,11 @@ public:
     // "Name1" ... "NameN" from `first`, for the objectNames of a numbered run of controls.
     static QStringList numbered(const QString& stem, int first, int count);
 
+    // The usual row: one captionless box per label name, "CheckBox<firstBox>" onwards, with the slot numbers
+    // "<slot>1", "<slot>2" ... under them ("C1", "U10").
+    static CheckBoxRow* numberedRow(const QString& slot, int firstBox, const QStringList& labelNames, Choice choice,
+                                    QWidget* parent);
+
 signals:
     // A box changed its state, by the user or by code. In one-of-N mode the other boxes are unticked only
     // after this has been reported, each reporting its own change.

@@ -36,15 +36,6 @@ constexpr std::array<NameRow, kDetectorNameCount> kNameRows = {{
     {"Label8", "Edit8", "Button10"},
 }};
 
-QStringList detectorNumbers()
-{
-    QStringList numbers;
-    for (int detector = 1; detector <= kDetectorNameCount; ++detector) {
-        numbers << QStringLiteral("C%1").arg(detector);
-    }
-    return numbers;
-}
-
 constexpr int kNameFieldWidth = 640;
 
 } // namespace
@@ -71,7 +62,7 @@ QFrame* TForm5::makeNamesBand()
     layout->addWidget(makeHeading(band, "Label1", QStringLiteral("Definiowanie nazw czujek"), 16));
     auto* rows = new QGridLayout;
     layout->addLayout(rows);
-    const QStringList numbers = detectorNumbers();
+    const QStringList numbers = CheckBoxRow::numbered(QStringLiteral("C"), 1, kDetectorNameCount);
     for (int i = 0; i < kDetectorNameCount; ++i) {
         const NameRow& row = kNameRows[static_cast<std::size_t>(i)];
         QLineEdit* field = makeEdit(band, row.field);
@@ -90,12 +81,11 @@ QFrame* TForm5::makeNamesBand()
 
 QFrame* TForm5::makeRemovalBand()
 {
-    removal_ = new CheckBoxRow(
-        {CheckBoxRow::numbered(QStringLiteral("CheckBox"), 1, kDetectorNameCount),
-         detectorNumbers(),
-         {QStringLiteral("Label10"), QStringLiteral("Label11"), QStringLiteral("Label16"), QStringLiteral("Label18"),
-          QStringLiteral("Label19"), QStringLiteral("Label20"), QStringLiteral("Label21"), QStringLiteral("Label22")}},
-        CheckBoxRow::Choice::AnyNumber, CheckBoxRow::Look::NumbersUnder, this);
+    removal_ = CheckBoxRow::numberedRow(
+        QStringLiteral("C"), 1,
+        QStringList{QStringLiteral("Label10"), QStringLiteral("Label11"), QStringLiteral("Label16")} +
+            CheckBoxRow::numbered(QStringLiteral("Label"), 18, 5),
+        CheckBoxRow::Choice::AnyNumber, this);
     QPushButton* button = makeComposeButton(this, "Button13", QStringLiteral("punkt 8.4.2 Usuwanie opisów czujek"));
     connect(removal_, &CheckBoxRow::boxToggled, this, &TForm5::CheckBoxClick);
     connect(button, &QPushButton::clicked, this, &TForm5::Button13Click);

@@ -17,24 +17,14 @@ namespace {
 
 using Choice = CheckBoxRow::Choice;
 
-// A row of slot boxes "C1"... or "S1"..., numbered from `firstBox`, one box per number label.
-CheckBoxRow* makeSlotRow(QWidget* parent, const QString& slot, int firstBox, const QStringList& labelNames,
-                         Choice choice)
-{
-    const auto count = static_cast<int>(labelNames.size());
-    return new CheckBoxRow({CheckBoxRow::numbered(QStringLiteral("CheckBox"), firstBox, count),
-                            CheckBoxRow::numbered(slot, 1, count), labelNames},
-                           choice, CheckBoxRow::Look::NumbersUnder, parent);
-}
-
 CheckBoxRow* makeDetectorRow(QWidget* parent, int firstBox, const QStringList& labelNames, Choice choice)
 {
-    return makeSlotRow(parent, QStringLiteral("C"), firstBox, labelNames, choice);
+    return CheckBoxRow::numberedRow(QStringLiteral("C"), firstBox, labelNames, choice, parent);
 }
 
 CheckBoxRow* makeSirenRow(QWidget* parent, int firstBox, const QStringList& labelNames, Choice choice)
 {
-    return makeSlotRow(parent, QStringLiteral("S"), firstBox, labelNames, choice);
+    return CheckBoxRow::numberedRow(QStringLiteral("S"), firstBox, labelNames, choice, parent);
 }
 
 QVBoxLayout* makeColumn(QLabel* heading, std::initializer_list<QWidget*> groups)

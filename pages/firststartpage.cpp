@@ -9,6 +9,7 @@
 #include "ikucode.h"
 #include "radiogroup.h"
 #include "smscentre.h"
+#include "smscentrepage.h"
 #include "text.h"
 
 #include <QFrame>
@@ -73,18 +74,9 @@ QLineEdit* makeNumberEdit(QWidget* parent, const char* name)
     return edit;
 }
 
-QStringList operatorNames()
+UserNumbers numbersOf(const std::array<QLineEdit*, kPhoneUserCount>& fields)
 {
-    QStringList names;
-    for (const SmsOperator& smsOperator : kSmsOperators) {
-        names << toQString(smsOperator.name);
-    }
-    return names;
-}
-
-FirstStartNumbers numbersOf(const std::array<QLineEdit*, kFirstStartUsers>& fields)
-{
-    FirstStartNumbers numbers;
+    UserNumbers numbers;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         numbers[i] = toUtf8(fields[i]->text());
     }
@@ -158,7 +150,7 @@ QWidget* TForm13::makeCentreArea()
 {
     auto [area, layout] = makeArea(this);
     addStepHeading(layout, area, QStringLiteral("Krok 10"), QStringLiteral("Programowanie Centrum SMS"));
-    RadioGroup1 = new RadioGroup(QStringLiteral("Wybierz Centrum SMS"), operatorNames(), area);
+    RadioGroup1 = new RadioGroup(QStringLiteral("Wybierz Centrum SMS"), smsOperatorNames(), area);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setItemIndex(0);
     Edit1 = makeNumberEdit(area, "Edit1");
@@ -182,13 +174,13 @@ QWidget* TForm13::makeUsersArea()
         layout->addWidget(makeLabel(area, nullptr, line));
     }
 
-    static constexpr std::array<const char*, kFirstStartUsers> kNames = {"Edit4", "Edit5", "Edit6", "Edit7", "Edit8"};
-    const std::array<QString, kFirstStartUsers> captions = {
+    static constexpr std::array<const char*, kPhoneUserCount> kNames = {"Edit4", "Edit5", "Edit6", "Edit7", "Edit8"};
+    const std::array<QString, kPhoneUserCount> captions = {
         QStringLiteral("Numer użytkownika 1"), QStringLiteral("Numer uzytkownika 2"),
         QStringLiteral("Numer użytkownika 3"), QStringLiteral("Numer użytkownika 4"),
         QStringLiteral("Numer użytkownika 5")};
     auto* grid = new QGridLayout;
-    for (std::size_t i = 0; i < kFirstStartUsers; ++i) {
+    for (std::size_t i = 0; i < kPhoneUserCount; ++i) {
         const int row = static_cast<int>(i);
         userNumbers_[i] = makeNumberEdit(area, kNames[i]);
         grid->addWidget(makeLabel(area, nullptr, captions[i]), row, 0);
@@ -239,9 +231,9 @@ void TForm13::wire()
 {
     // Changing the code does not invalidate a shown command: the code is checked again at every composition.
     new FieldGuard(Edit3, ikuCodeRule(), errors_);
-    new FieldGuard(Edit1, firstStartCentreRule(), errors_, [this] { Edit1Change(); });
+    new FieldGuard(Edit1, smsCentreNumberRule(), errors_, [this] { Edit1Change(); });
     for (QLineEdit* field : userNumbers_) {
-        new FieldGuard(field, firstStartUserRule(), errors_, [this] { UserNumberChange(); });
+        new FieldGuard(field, userNumberRule(), errors_, [this] { UserNumberChange(); });
     }
     connect(RadioGroup1, &RadioGroup::itemSelected, this, &TForm13::RadioGroup1Click);
     connect(keypadUsers_, &CheckBoxRow::boxToggled, this, &TForm13::CheckBoxClick);
@@ -253,8 +245,7 @@ void TForm13::wire()
 void TForm13::FormActivate()
 {
     RadioGroup1->setItemIndex(0);
-    Edit1->setEnabled(false);
-    Edit1->setText(toQString(kSmsOperators[0].centreNumber));
+    applySmsOperator(Edit1, 0);
     band_->setResultEnabled(false);
     band_->clear();
     clearInstructions();
@@ -274,9 +265,7 @@ void TForm13::RadioGroup1Click(int index)
 {
     band_->clear();
     clearInstructions();
-    const auto choice = static_cast<std::size_t>(index);
-    Edit1->setEnabled(choice == kOtherOperator);
-    Edit1->setText(toQString(kSmsOperators[choice].centreNumber));
+    applySmsOperator(Edit1, index);
 }
 
 void TForm13::CheckBoxClick()

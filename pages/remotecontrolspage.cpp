@@ -24,10 +24,8 @@ constexpr int kSlots = 10;
 CheckBoxRow* makeSlotRow(QWidget* parent, int firstBox, const QString& slotStem, int firstLabel,
                          CheckBoxRow::Choice choice)
 {
-    return new CheckBoxRow({CheckBoxRow::numbered(QStringLiteral("CheckBox"), firstBox, kSlots),
-                            CheckBoxRow::numbered(slotStem, 1, kSlots),
-                            CheckBoxRow::numbered(QStringLiteral("Label"), firstLabel, kSlots)},
-                           choice, CheckBoxRow::Look::NumbersUnder, parent);
+    return CheckBoxRow::numberedRow(slotStem, firstBox,
+                                    CheckBoxRow::numbered(QStringLiteral("Label"), firstLabel, kSlots), choice, parent);
 }
 
 // A raised frame holding groups one under another.

@@ -16,9 +16,7 @@
 #include <QVBoxLayout>
 
 namespace velmora {
-namespace {
-
-QStringList operatorNames()
+QStringList smsOperatorNames()
 {
     QStringList names;
     for (const SmsOperator& smsOperator : kSmsOperators) {
@@ -27,12 +25,18 @@ QStringList operatorNames()
     return names;
 }
 
-} // namespace
+void applySmsOperator(QLineEdit* number, int index)
+{
+    const auto choice = static_cast<std::size_t>(index);
+    number->setEnabled(choice == kOtherOperator);
+    number->setText(toQString(kSmsOperators[choice].centreNumber));
+}
 
 TForm2::TForm2(IkuSource iku, ErrorBox& errors, QWidget* parent)
     : Page("TForm2", QStringLiteral("DEFINIOWANIE CENTRUM SMS DLA  OPERATORA KARTY W URZĄDZENIU"), parent),
       iku_(std::move(iku)), errors_(errors),
-      RadioGroup1(new RadioGroup(QStringLiteral("Centrum SMS"), operatorNames(), this)), Edit1(makeEdit(this, "Edit1")),
+      RadioGroup1(new RadioGroup(QStringLiteral("Centrum SMS"), smsOperatorNames(), this)),
+      Edit1(makeEdit(this, "Edit1")),
       Button1(
           makeComposeButton(this, "Button1", QStringLiteral("punkt 5. Programowanie danych operatora Centrum SMS."))),
       band_(new DisplayBand({"Label1", "Label3", "Edit2"}, this))
@@ -65,18 +69,14 @@ TForm2::TForm2(IkuSource iku, ErrorBox& errors, QWidget* parent)
     layout->addWidget(makeLine(this, "Bevel4"));
 
     connect(RadioGroup1, &RadioGroup::itemSelected, this, &TForm2::RadioGroup1Click);
-    new FieldGuard(
-        Edit1,
-        DigitsAndLength{std::string(kSmsCentreDigitsMessage), kPhoneNumberLimit, std::string(kSmsCentreLengthMessage)},
-        errors_, [this] { band_->clearResult(); });
+    new FieldGuard(Edit1, smsCentreNumberRule(), errors_, [this] { band_->clearResult(); });
     connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
 }
 
 void TForm2::FormActivate()
 {
     RadioGroup1->setItemIndex(0);
-    Edit1->setEnabled(false);
-    Edit1->setText(toQString(kSmsOperators[0].centreNumber));
+    applySmsOperator(Edit1, 0);
     band_->setResultEnabled(false);
     band_->clearPrompt();
 }
@@ -85,9 +85,7 @@ void TForm2::RadioGroup1Click(int index)
 {
     band_->clearResult();
     band_->clearPrompt();
-    const auto choice = static_cast<std::size_t>(index);
-    Edit1->setEnabled(choice == kOtherOperator);
-    Edit1->setText(toQString(kSmsOperators[choice].centreNumber));
+    applySmsOperator(Edit1, index);
 }
 
 void TForm2::Button1Click()

@@ -123,10 +123,9 @@ QWidget* TForm6::makeOptionRows()
 
 QWidget* TForm6::makeMaskGroup()
 {
-    mask_ = new CheckBoxRow({CheckBoxRow::numbered(QStringLiteral("CheckBox"), 1, kMaskUsers),
-                             CheckBoxRow::numbered(QStringLiteral("U"), 1, kMaskUsers),
-                             CheckBoxRow::numbered(QStringLiteral("Label"), 26, kMaskUsers)},
-                            CheckBoxRow::Choice::AnyNumber, CheckBoxRow::Look::NumbersUnder, this);
+    mask_ =
+        CheckBoxRow::numberedRow(QStringLiteral("U"), 1, CheckBoxRow::numbered(QStringLiteral("Label"), 26, kMaskUsers),
+                                 CheckBoxRow::Choice::AnyNumber, this);
     QPushButton* compose = makeComposeButton(this, "Button9",
                                              QStringLiteral("punkt 18.1. Definiowanie \"maski zawiadomienie\" - "
                                                             "informowanie o włączaniu i wyłączaniu systemu."));

@@ -86,10 +86,9 @@ QWidget* TForm7::makeNameGroup(QWidget* parent)
 
 QWidget* TForm7::makeRemovalGroup(QWidget* parent)
 {
-    removalRow_ = new CheckBoxRow({CheckBoxRow::numbered(QStringLiteral("CheckBox"), 1, kNamedUsers),
-                                   CheckBoxRow::numbered(QStringLiteral("U"), 1, kNamedUsers),
-                                   CheckBoxRow::numbered(QStringLiteral("Label"), 11, kNamedUsers)},
-                                  CheckBoxRow::Choice::AnyNumber, CheckBoxRow::Look::NumbersUnder, parent);
+    removalRow_ = CheckBoxRow::numberedRow(QStringLiteral("U"), 1,
+                                           CheckBoxRow::numbered(QStringLiteral("Label"), 11, kNamedUsers),
+                                           CheckBoxRow::Choice::AnyNumber, parent);
     Button10 = makeComposeButton(parent, "Button10", QStringLiteral("punkt 6.3.2. Usuwanie nazw użytkowników."));
     connect(removalRow_, &CheckBoxRow::boxToggled, this, &TForm7::CheckBoxClick);
     connect(Button10, &QPushButton::clicked, this, &TForm7::Button10Click);

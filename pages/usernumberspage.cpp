@@ -34,10 +34,9 @@ QFrame* makeFramedGroup(QWidget* parent, const char* outerName, const char* inne
 // A mask row: five boxes without captions, "U1" ... "U5" under them.
 CheckBoxRow* makeMaskRow(QWidget* parent, int firstBox, int firstLabel)
 {
-    return new CheckBoxRow({CheckBoxRow::numbered(QStringLiteral("CheckBox"), firstBox, kUsers),
-                            CheckBoxRow::numbered(QStringLiteral("U"), 1, kUsers),
-                            CheckBoxRow::numbered(QStringLiteral("Label"), firstLabel, kUsers)},
-                           CheckBoxRow::Choice::AnyNumber, CheckBoxRow::Look::NumbersUnder, parent);
+    return CheckBoxRow::numberedRow(QStringLiteral("U"), firstBox,
+                                    CheckBoxRow::numbered(QStringLiteral("Label"), firstLabel, kUsers),
+                                    CheckBoxRow::Choice::AnyNumber, parent);
 }
 
 } // namespace

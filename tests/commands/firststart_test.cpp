@@ -1,4 +1,5 @@
 #include "firststart.h"
+#include "smscentre.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +57,7 @@ TEST(FirstStartCentre, TheTwoPrefixDigitsAlonePass)
 TEST(FirstStartUsers, EachNumberStandsAtItsUsersPosition)
 {
     struct Row {
-        FirstStartNumbers numbers;
+        UserNumbers numbers;
         std::string message;
     };
     const Row rows[] = {
@@ -78,7 +79,7 @@ TEST(FirstStartUsers, RefusalsInTheirOrder)
     struct Row {
         std::string name;
         std::string iku;
-        FirstStartNumbers numbers;
+        UserNumbers numbers;
         std::vector<std::string> refusals;
     };
     const Row rows[] = {
@@ -122,11 +123,11 @@ TEST(FirstStartKeypadCode, NoTickShowsNothingAndAShortIkuIsRefusedFirst)
 
 TEST(FirstStartRules, NumberFieldsTakeSeventeenDigits)
 {
-    const DigitsAndLength centre = firstStartCentreRule();
+    const DigitsAndLength centre = smsCentreNumberRule();
     EXPECT_EQ(centre.digitsMessage, "Numer Centrum powinien zawierać tylko cyfry");
     EXPECT_EQ(centre.lengthMessage, "Za duża ilość cyfr w definicji Centrum SMS");
     EXPECT_EQ(centre.limit, 17U);
-    const DigitsAndLength user = firstStartUserRule();
+    const DigitsAndLength user = userNumberRule();
     EXPECT_EQ(user.digitsMessage, "Numer Użytkownika powinien zawierać tylko cyfry");
     EXPECT_EQ(user.lengthMessage, "Za duża ilość cyfr w definicji numeru użytkownika");
     EXPECT_EQ(user.limit, 17U);
