@@ -26,25 +26,19 @@ TForm12::TForm12(ErrorBox& errors, const Targets& targets, QWidget* parent)
     QLabel* prompt = makeLabel(this, "Label2",
                                QStringLiteral("Wpisz czterocyfrowy Kod IKU, który trzymałeś  w zaklejonej kopercie "
                                               "wraz z urządzeniem"));
+    setPixelSize(prompt, 13);
     QFont promptFont = prompt->font();
-    promptFont.setPixelSize(13);
     promptFont.setUnderline(true);
     prompt->setFont(promptFont);
-    QPalette promptPalette = prompt->palette();
-    promptPalette.setColor(QPalette::WindowText, Qt::red);
-    prompt->setPalette(promptPalette);
+    setTextColour(prompt, Qt::red);
     layout->addWidget(prompt);
 
     auto* codeRow = new QHBoxLayout;
-    QFont codeFont = Edit1->font();
-    codeFont.setPixelSize(16);
-    Edit1->setFont(codeFont);
+    setPixelSize(Edit1, 16);
     Edit1->setFixedWidth(Edit1->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
     codeRow->addWidget(Edit1);
     QLabel* codeLabel = makeLabel(this, "Label1", QStringLiteral("KOD IKU"));
-    QFont labelFont = codeLabel->font();
-    labelFont.setPixelSize(13);
-    codeLabel->setFont(labelFont);
+    setPixelSize(codeLabel, 13);
     codeRow->addWidget(codeLabel);
     codeRow->addStretch();
     layout->addLayout(codeRow);

@@ -3,15 +3,30 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QPixmapCache>
 #include <QToolButton>
 
 namespace velmora {
+namespace {
+
+// Every page has a back button: the glyph is decoded by the first and shared from Qt's pixmap cache.
+QIcon backGlyph()
+{
+    const QString path = QStringLiteral(":/glyphs/back.bmp");
+    QPixmap glyph;
+    if (!QPixmapCache::find(path, &glyph) && glyph.load(path, "BMP")) {
+        QPixmapCache::insert(path, glyph);
+    }
+    return QIcon(glyph);
+}
+
+} // namespace
 
 BackButton::BackButton(QWidget* page, const Names& names, const QString& caption, int buttonSize)
     : QWidget(page), button_(new QToolButton(this))
 {
     button_->setObjectName(QLatin1String(names.button));
-    button_->setIcon(QIcon(QStringLiteral(":/glyphs/back.bmp")));
+    button_->setIcon(backGlyph());
     button_->setIconSize(QSize(32, 32));
     button_->setFixedSize(buttonSize, buttonSize);
     button_->setAutoRaise(true);

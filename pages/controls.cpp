@@ -8,6 +8,21 @@
 
 namespace velmora {
 
+void setPixelSize(QWidget* widget, int pixels, bool bold)
+{
+    QFont font = widget->font();
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+void setTextColour(QWidget* widget, const QColor& colour, QPalette::ColorRole role)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
 {
     auto* label = new QLabel(text, parent);
@@ -20,13 +35,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
 QLabel* makeHeading(QWidget* parent, const char* name, const QString& text, int pixelSize)
 {
     QLabel* label = makeLabel(parent, name, text);
-    QFont font = label->font();
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::red);
-    label->setPalette(palette);
+    setPixelSize(label, pixelSize, true);
+    setTextColour(label, Qt::red);
     return label;
 }
 

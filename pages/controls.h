@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPalette>
 #include <QString>
 #include <initializer_list>
 
@@ -12,6 +13,11 @@ class QWidget;
 namespace velmora {
 
 // Small makers for the controls every page uses, so that each carries its name and the same settings.
+
+// Font size in pixels, as the pages were drawn; and a text colour (a label's text, or a button's caption with
+// QPalette::ButtonText).
+void setPixelSize(QWidget* widget, int pixels, bool bold = false);
+void setTextColour(QWidget* widget, const QColor& colour, QPalette::ColorRole role = QPalette::WindowText);
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text);
 

@@ -15,27 +15,9 @@
 #include <QVBoxLayout>
 
 namespace velmora {
-namespace {
-
-QLabel* makeBandLabel(const char* name, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    QFont font = label->font();
-    font.setPixelSize(16);
-    font.setBold(true);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::red);
-    label->setPalette(palette);
-    return label;
-}
-
-} // namespace
-
 DisplayBand::DisplayBand(const Names& names, QWidget* parent)
-    : QWidget(parent), title_(makeBandLabel(names.title, this)), prompt_(makeBandLabel(names.prompt, this)),
-      result_(new QLineEdit(this)),
+    : QWidget(parent), title_(makeHeading(this, names.title, QString(), 16)),
+      prompt_(makeHeading(this, names.prompt, QString(), 16)), result_(new QLineEdit(this)),
       copy_(makeComposeButton(this, "CopyButton",
                               QStringLiteral("Kopiuje treść komendy do schowka, aby wkleić ją w "
                                              "telefonie"),
@@ -48,12 +30,8 @@ DisplayBand::DisplayBand(const Names& names, QWidget* parent)
 {
     result_->setObjectName(QLatin1String(names.result));
     result_->setReadOnly(true);
-    QFont font = result_->font();
-    font.setPixelSize(16);
-    result_->setFont(font);
-    QPalette palette = result_->palette();
-    palette.setColor(QPalette::Text, Qt::black);
-    result_->setPalette(palette);
+    setPixelSize(result_, 16);
+    setTextColour(result_, Qt::black, QPalette::Text);
 
     length_->setObjectName(QStringLiteral("SmsLength"));
     length_->setWordWrap(true);
@@ -137,10 +115,7 @@ void DisplayBand::onResultChanged(const QString& text)
     }
     const SmsLength length = measureSms(toUtf8(text));
     length_->setText(toQString(describeSmsLength(length)));
-    QPalette palette = length_->palette();
-    palette.setColor(QPalette::WindowText,
-                     length.isWarning() ? QColor(Qt::red) : this->palette().color(QPalette::WindowText));
-    length_->setPalette(palette);
+    setTextColour(length_, length.isWarning() ? QColor(Qt::red) : palette().color(QPalette::WindowText));
 }
 
 void DisplayBand::copyCommand()

@@ -28,20 +28,6 @@ const QColor kNavy(0, 0, 128);
 constexpr int kStepPixels = 19;
 constexpr int kAreaTitlePixels = 16;
 
-void setPixelSize(QWidget* widget, int pixels)
-{
-    QFont font = widget->font();
-    font.setPixelSize(pixels);
-    widget->setFont(font);
-}
-
-void setTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 QLabel* makeNavyLabel(QWidget* parent, const QString& text, int pixels)
 {
     QLabel* label = makeLabel(parent, nullptr, text);

@@ -27,9 +27,7 @@ QImage loadPicture(const QString& resource)
 QLabel* makeGreeting(QWidget* parent, const char* name, const QString& text)
 {
     QLabel* label = makeLabel(parent, name, text);
-    QFont font = label->font();
-    font.setPixelSize(16);
-    label->setFont(font);
+    setPixelSize(label, 16);
     label->setAlignment(Qt::AlignHCenter);
     return label;
 }

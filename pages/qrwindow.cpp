@@ -89,9 +89,7 @@ QrWindow::QrWindow(QWidget* parent)
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     text_->setWordWrap(true);
     text_->setAlignment(Qt::AlignHCenter);
-    QFont font = text_->font();
-    font.setPixelSize(14);
-    text_->setFont(font);
+    setPixelSize(text_, 14);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeLabel(this, nullptr,

@@ -43,9 +43,7 @@ TForm2::TForm2(IkuSource iku, ErrorBox& errors, QWidget* parent)
 {
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setItemIndex(0);
-    QPalette buttonPalette = Button1->palette();
-    buttonPalette.setColor(QPalette::ButtonText, Qt::red);
-    Button1->setPalette(buttonPalette);
+    setTextColour(Button1, Qt::red, QPalette::ButtonText);
 
     auto* group = makeBevel(this, "Bevel1");
     auto* inner = makeBevel(group, "Bevel2");

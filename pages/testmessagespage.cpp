@@ -36,13 +36,6 @@ QLineEdit* makeNarrowEdit(QWidget* parent, const char* name)
     return edit;
 }
 
-void paintCaptionRed(QPushButton* button)
-{
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, Qt::red);
-    button->setPalette(palette);
-}
-
 // A bevel with a heading over a grid that the caller fills with the group's rows.
 struct HeadedGroup {
     QFrame* frame;
@@ -69,7 +62,7 @@ Tform11::Tform11(IkuSource iku, ErrorBox& errors, QWidget* parent)
       Button3(makeComposeButton(this, "Button3", smsHint())), Button4(makeComposeButton(this, "Button4", clipHint())),
       band_(new DisplayBand({"Label7", "Label8", "Edit6"}, this))
 {
-    paintCaptionRed(Button3);
+    setTextColour(Button3, Qt::red, QPalette::ButtonText);
 
     QFrame* upper = makeBevel(this, "Bevel1");
     auto* upperLayout = new QVBoxLayout(upper);
