@@ -1,0 +1,119 @@
+// Costs of editing, each against a bare QLineEdit whose change handler only checks for digits:
+//   key-bare | key-guarded  one keystroke (a digit, then a Backspace) in the balance check number field of the
+//                           other parameters page, its guard and the display band included
+//   press                   one press of that field's "Treść SMS" button
+//   paste-bare | paste-guarded  a 32,000-character paste replacing the whole field
+// Usage: velmora-edit-bench MODE COUNT. Prints nanoseconds per operation. Only measuredLoop() does the
+// measured work, so `valgrind --tool=callgrind --collect-atstart=no --toggle-collect=*measuredLoop*` counts
+// its instructions alone.
+#include "errorbox.h"
+#include "mainpage.h"
+#include "pageset.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string_view>
+
+namespace {
+
+// The measured operations never refuse; a box would only stall the loop.
+class SilentErrorBox final : public velmora::ErrorBox {
+public:
+    void report(const QString& /*message*/) override {}
+};
+
+void pressKey(QLineEdit* field, Qt::Key key, const QString& text)
+{
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(field, &event);
+}
+
+// One operation is one keystroke: a digit and a Backspace alternate, so the text keeps its length.
+std::function<void(int)> keystrokes(QLineEdit* field)
+{
+    field->setText(QStringLiteral("48601123456"));
+    return [field](int i) {
+        if (i % 2 == 0) {
+            pressKey(field, Qt::Key_5, QStringLiteral("5"));
+        } else {
+            pressKey(field, Qt::Key_Backspace, QString());
+        }
+    };
+}
+
+// One operation is one paste over the whole text; two texts alternate, so every paste changes it.
+std::function<void(int)> pastes(QLineEdit* field)
+{
+    const QString first(32000, QLatin1Char('1'));
+    const QString second(32000, QLatin1Char('2'));
+    return [field, first, second](int i) {
+        field->selectAll();
+        field->insert(i % 2 == 0 ? first : second);
+    };
+}
+
+QLineEdit* bareField(QWidget* owner)
+{
+    auto* field = new QLineEdit(owner);
+    QObject::connect(field, &QLineEdit::textChanged, field, [](const QString& text) {
+        static_cast<void>(std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }));
+    });
+    return field;
+}
+
+[[gnu::noinline]] void measuredLoop(const std::function<void(int)>& operation, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        operation(i);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s key-bare|key-guarded|press|paste-bare|paste-guarded COUNT\n", argv[0]);
+        return 2;
+    }
+    const std::string_view mode = argv[1];
+    const int count = std::atoi(argv[2]);
+    QApplication app(argc, argv);
+    SilentErrorBox errors;
+    velmora::PageSet pages(errors);
+    QWidget* parameters = pages.mainPage().findChild<QWidget*>(QStringLiteral("TForm6"));
+    auto* guarded = parameters->findChild<QLineEdit*>(QStringLiteral("Edit4"));
+    auto* compose = parameters->findChild<QPushButton*>(QStringLiteral("Button4"));
+    QWidget bareOwner;
+
+    std::function<void(int)> operation;
+    if (mode == "key-bare") {
+        operation = keystrokes(bareField(&bareOwner));
+    } else if (mode == "key-guarded") {
+        operation = keystrokes(guarded);
+    } else if (mode == "press") {
+        guarded->setText(QStringLiteral("*101#"));
+        operation = [compose](int) { compose->click(); };
+    } else if (mode == "paste-bare") {
+        operation = pastes(bareField(&bareOwner));
+    } else if (mode == "paste-guarded") {
+        operation = pastes(guarded);
+    } else {
+        std::fprintf(stderr, "unknown mode %s\n", argv[1]);
+        return 2;
+    }
+
+    // The first edits load fonts and fill caches that every later edit finds ready.
+    measuredLoop(operation, 4);
+    const auto start = std::chrono::steady_clock::now();
+    measuredLoop(operation, count);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    std::printf("%.0f\n", std::chrono::duration<double, std::nano>(elapsed).count() / count);
+    return 0;
+}
