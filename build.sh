@@ -10,6 +10,7 @@ packages=(
     libgtest-dev
     libqrencode-dev zbar-tools
     xvfb xauth libxcb1-dev
+    desktop-file-utils appstream dpkg-dev file
 )
 
 usage() {

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
