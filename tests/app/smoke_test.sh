@@ -3,7 +3,8 @@
 set -eu
 program=$1
 closer=$2
-exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" sh -c '
+# Start the search for a free display at a number of our own, so that parallel runs rarely race for one.
+exec xvfb-run -a -n $((200 + $$ % 400)) -s "-screen 0 1280x1024x24 -noreset" sh -c '
     QT_QPA_PLATFORM=xcb timeout 60 "$0" &
     pid=$!
     if ! "$1" "Velmora SMS  Tarvik SMS"; then
