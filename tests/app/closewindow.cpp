@@ -1,5 +1,5 @@
 // Finds a top-level X window by its exact title and asks it to close, as a window manager's close button
-// would (WM_DELETE_WINDOW). Exits 0 once the request is sent, 1 if no such window appeared in time.
+// would (WM_DELETE_WINDOW). Exits 0 once the window is gone, 1 if it did not appear or did not close in time.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +33,36 @@ std::string property(xcb_connection_t* connection, xcb_window_t window, xcb_atom
             static_cast<std::size_t>(xcb_get_property_value_length(reply.get()))};
 }
 
+xcb_window_t findWindow(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t netName, xcb_atom_t utf8,
+                        const std::string& title)
+{
+    const Reply<xcb_query_tree_reply_t> tree(
+        xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr), &std::free);
+    if (!tree) {
+        return XCB_WINDOW_NONE;
+    }
+    const xcb_window_t* windows = xcb_query_tree_children(tree.get());
+    for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+        if (property(connection, windows[i], netName, utf8) == title) {
+            return windows[i];
+        }
+    }
+    return XCB_WINDOW_NONE;
+}
+
+void requestClose(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t protocols, xcb_atom_t deleteWindow)
+{
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = protocols;
+    event.data.data32[0] = deleteWindow;
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
+    xcb_flush(connection);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -53,30 +83,22 @@ int main(int argc, char** argv)
     const xcb_atom_t protocols = atom(connection, "WM_PROTOCOLS");
     const xcb_atom_t deleteWindow = atom(connection, "WM_DELETE_WINDOW");
 
+    // A request that reaches the program before it is ready to act on it is lost, so it is repeated until
+    // the window is gone.
+    bool sent = false;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (std::chrono::steady_clock::now() < deadline) {
-        const Reply<xcb_query_tree_reply_t> tree(
-            xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr), &std::free);
-        const xcb_window_t* windows = tree ? xcb_query_tree_children(tree.get()) : nullptr;
-        const int count = tree ? xcb_query_tree_children_length(tree.get()) : 0;
-        for (int i = 0; i < count; ++i) {
-            if (property(connection, windows[i], netName, utf8) != title) {
-                continue;
-            }
-            xcb_client_message_event_t event{};
-            event.response_type = XCB_CLIENT_MESSAGE;
-            event.format = 32;
-            event.window = windows[i];
-            event.type = protocols;
-            event.data.data32[0] = deleteWindow;
-            event.data.data32[1] = XCB_CURRENT_TIME;
-            xcb_send_event(connection, 0, windows[i], XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
-            xcb_flush(connection);
+        const xcb_window_t window = findWindow(connection, root, netName, utf8, title);
+        if (window == XCB_WINDOW_NONE && sent) {
             std::printf("closed the window \"%s\"\n", title.c_str());
             xcb_disconnect(connection);
             return 0;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (window != XCB_WINDOW_NONE) {
+            requestClose(connection, window, protocols, deleteWindow);
+            sent = true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(sent ? 500 : 100));
     }
     std::fprintf(stderr, "no window titled \"%s\" appeared\n", title.c_str());
     xcb_disconnect(connection);
