@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -12,9 +13,15 @@ inline QString toQString(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+// A lone surrogate half would cross as "?", a character every rule allows; as U+FFFD every rule refuses it.
 inline std::string toUtf8(const QString& text)
 {
-    return text.toStdString();
+    if (text.isValidUtf16()) {
+        return text.toStdString();
+    }
+    const QList<uint> characters = text.toUcs4();
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), characters.size())
+        .toStdString();
 }
 
 } // namespace velmora
