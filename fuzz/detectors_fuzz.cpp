@@ -1,0 +1,40 @@
+// The detectors and sirens page: programming, removal and the masks, for any ticks of the rows.
+#include "check.h"
+#include "detectors.h"
+#include "input.h"
+#include "ticks.h"
+
+using namespace velmora;
+using namespace velmora::fuzz;
+
+namespace {
+
+constexpr std::size_t kDetectors = 8;
+constexpr std::size_t kSirens = 2;
+
+void checkSelection(const Outcome& outcome, std::string_view iku, const Ticks& ticks, std::size_t hashes)
+{
+    checkOutcome(outcome, iku, hashes);
+    require(outcome.command.has_value() == (tickedCount(ticks) > 0), "a list composes exactly when a box is ticked");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    UserInput input(data, size);
+    const std::string iku = input.ikuCode();
+    const Ticks detectors = input.ticks(kDetectors);
+    const Ticks sirens = input.ticks(kSirens);
+
+    checkSelection(composeDetectorProgramming(iku, detectors), iku, detectors, listHashes(detectors));
+    checkSelection(composeDetectorRemoval(iku, detectors), iku, detectors, listOrAllHashes(detectors));
+    checkSelection(composeSirenProgramming(iku, sirens), iku, sirens, listHashes(sirens));
+    checkSelection(composeSirenRemoval(iku, sirens), iku, sirens, listHashes(sirens));
+    for (const Outcome& mask : {composeGlobalMask(iku, detectors), composeDelayedMask(iku, detectors),
+                                composeZoneMask(iku, detectors), composeSirenMask(iku, sirens)}) {
+        checkOutcome(mask, iku, 3);
+        require(mask.command.has_value(), "any ticks make a mask");
+    }
+    return 0;
+}

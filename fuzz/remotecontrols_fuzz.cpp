@@ -1,0 +1,39 @@
+// The remote controls page: a slot of either row, their removal, the group and door module commands.
+#include "check.h"
+#include "input.h"
+#include "remotecontrols.h"
+#include "ticks.h"
+
+using namespace velmora;
+using namespace velmora::fuzz;
+
+namespace {
+
+constexpr std::size_t kSlots = 10;
+
+void checkSelection(const Outcome& outcome, std::string_view iku, const Ticks& ticks, std::size_t hashes)
+{
+    checkOutcome(outcome, iku, hashes);
+    require(outcome.command.has_value() == (tickedCount(ticks) > 0), "a list composes exactly when a box is ticked");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    UserInput input(data, size);
+    const std::string iku = input.ikuCode();
+    const Ticks remotes = input.ticks(kSlots);
+    const Ticks keypads = input.ticks(kSlots);
+
+    checkSelection(composeRemote(iku, remotes), iku, remotes, listHashes(remotes));
+    checkSelection(composeRemoteRemoval(iku, remotes), iku, remotes, listOrAllHashes(remotes));
+    checkSelection(composeKeypadCode(iku, keypads), iku, keypads, listHashes(keypads));
+    checkSelection(composeKeypadCodeRemoval(iku, keypads), iku, keypads, listOrAllHashes(keypads));
+    for (const Outcome& fixed : {composeGroupRemotes(iku), composeGroupKeypadCodes(iku), composeDoorModuleAdd(iku),
+                                 composeDoorModuleRemoval(iku)}) {
+        checkOutcome(fixed, iku, 2);
+        require(fixed.command.has_value(), "a command without input always composes");
+    }
+    return 0;
+}
