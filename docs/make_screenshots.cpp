@@ -1,0 +1,86 @@
+// Takes the README's pictures of the running program: the main page, the SMS centre page with a composed
+// command, and that command's QR code window. Run it through docs/make-screenshots.sh.
+#include "errorbox.h"
+#include "mainpage.h"
+#include "pageset.h"
+#include "radiogroup.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// The pictured steps are all valid: a refusal means the tool is out of date, and a modal box would hang it.
+class FatalErrorBox final : public velmora::ErrorBox {
+public:
+    void report(const QString& message) override { qFatal("unexpected error box: %s", qPrintable(message)); }
+};
+
+bool save(QWidget* window, const QDir& folder, const QString& name)
+{
+    window->activateWindow();
+    QTest::qWait(200); // lets the window settle: the first frames may still be on their way
+    const QString path = folder.filePath(name);
+    if (!window->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    std::fflush(stdout);
+    return true;
+}
+
+template <typename T> T* child(QWidget* parent, const char* name)
+{
+    auto* found = parent->findChild<T*>(QLatin1String(name));
+    if (found == nullptr) {
+        qFatal("no %s", name);
+    }
+    return found;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    FatalErrorBox errors;
+    velmora::PageSet pages(errors);
+    QWidget& main = pages.mainPage();
+    main.show();
+    if (!QTest::qWaitForWindowExposed(&main) || !save(&main, folder, QStringLiteral("main-page.png"))) {
+        return 1;
+    }
+
+    child<QLineEdit>(child<QWidget>(&main, "TForm12"), "Edit1")->setText(QStringLiteral("1234"));
+    auto* smsCentre = child<QWidget>(&main, "TForm2");
+    child<velmora::RadioGroup>(smsCentre, "RadioGroup1")->setItemIndex(1);
+    smsCentre->show();
+    child<QPushButton>(smsCentre, "Button1")->click();
+    if (!QTest::qWaitForWindowExposed(smsCentre) || !save(smsCentre, folder, QStringLiteral("sms-centre-page.png"))) {
+        return 1;
+    }
+
+    // The QR window is modal: it is pictured and closed from inside its own event loop.
+    bool saved = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* window = QApplication::activeModalWidget();
+        saved = window != nullptr && QTest::qWaitForWindowExposed(window) &&
+                save(window, folder, QStringLiteral("qr-code-window.png"));
+        if (window != nullptr) {
+            window->close();
+        }
+    });
+    child<QPushButton>(smsCentre, "QrButton")->click();
+    return saved ? 0 : 1;
+}
