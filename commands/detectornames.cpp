@@ -5,8 +5,6 @@
 namespace velmora {
 namespace {
 
-// Detector C1 has always asked without the accent; the other rows use the usual prompt.
-
 TextAndLength nameRule(std::size_t limit, std::string_view lengthMessage)
 {
     return TextAndLength{limit, std::string(lengthMessage), std::string(kDetectorNamePlainTextMessage), true};
@@ -29,6 +27,7 @@ Outcome composeDetectorName(std::string_view iku, int detector, std::string_view
     if (name.empty()) {
         return Outcome::nothing();
     }
+    // Detector C1 has always asked without the accent; the other rows use the usual prompt.
     return Outcome::composed({Message(iku, "MCI").arg(std::to_string(detector)).arg(name).text(),
                               "Definiowanie nazwy czujki",
                               std::string(detector == 1 ? kSendSmsPromptPlain : kSendToUnitPrompt)});

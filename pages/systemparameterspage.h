@@ -4,7 +4,6 @@
 #include "systemparameters.h"
 
 class QCheckBox;
-class QGridLayout;
 class QLineEdit;
 class QPushButton;
 
