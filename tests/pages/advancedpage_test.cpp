@@ -1,5 +1,6 @@
 #include "advancedpage.h"
 #include "modal.h"
+#include "pagetest.h"
 #include "recordingerrorbox.h"
 #include "testmain.h"
 
@@ -42,11 +43,14 @@ struct Fixture {
         page = std::make_unique<TForm12>(errors, TForm12::Targets{targets[0].get(), targets[1].get(), targets[2].get(),
                                                                   targets[3].get(), targets[4].get(), targets[5].get(),
                                                                   targets[6].get(), targets[7].get()});
-        iku = page->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        iku = velmora::test::child<QLineEdit>(page.get(), QStringLiteral("Edit1"));
         errors.watch(iku);
     }
 
-    QPushButton* entry(const char* name) const { return page->findChild<QPushButton*>(QLatin1String(name)); }
+    QPushButton* entry(const char* name) const
+    {
+        return velmora::test::child<QPushButton>(page.get(), QLatin1String(name));
+    }
 };
 
 } // namespace
@@ -55,21 +59,13 @@ class AdvancedPageTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void letterAfterTwoDigitsEmptiesTheWholeField()
+    // The rule's messages are the composer tests' business; here: the field is guarded, box before emptying.
+    void aRefusedCodeIsEmptiedAfterTheBox()
     {
         Fixture f;
-        QVERIFY(f.iku);
         QTest::keyClicks(f.iku, "12a");
         QCOMPARE(f.errors.messages(), QStringList{QStringLiteral("Kod IKU powinien zawierać tylko cyfry")});
         QCOMPARE(f.errors.reports().front().fieldText, QStringLiteral("12a"));
-        QCOMPARE(f.iku->text(), QString());
-    }
-
-    void fifthDigitEmptiesTheField()
-    {
-        Fixture f;
-        QTest::keyClicks(f.iku, "01234");
-        QCOMPARE(f.errors.messages(), QStringList{QStringLiteral("Kod IKU powinien zawierać cztery cyfry")});
         QCOMPARE(f.iku->text(), QString());
     }
 
@@ -80,7 +76,6 @@ private slots:
         for (const char* name : kEntries) {
             f.errors.clear();
             QPushButton* button = f.entry(name);
-            QVERIFY2(button, name);
             QCOMPARE(button->size(), QSize(49, 33));
             QTest::mouseClick(button, Qt::LeftButton);
             const QString expected = QLatin1String(name) == QLatin1String("SpeedButton8")
@@ -114,8 +109,7 @@ private slots:
         Fixture f;
         f.page->show();
         QTest::keyClicks(f.iku, "12");
-        auto* back = f.page->findChild<QToolButton*>(QStringLiteral("SpeedButton1"));
-        QVERIFY(back);
+        auto* back = velmora::test::child<QToolButton>(f.page.get(), QStringLiteral("SpeedButton1"));
         QCOMPARE(back->size(), QSize(41, 41));
         QTest::mouseClick(back, Qt::LeftButton);
         QVERIFY(!f.page->isVisible());
