@@ -3,6 +3,7 @@
 //   cmake --build build --target make-artwork && build/resources/make-artwork resources
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -45,8 +46,14 @@ QImage drawLogo()
     painter.drawEllipse(QPointF(60, 80), 4, 4);
 
     QFont name(QStringLiteral("DejaVu Sans"));
-    name.setPixelSize(38);
     name.setBold(true);
+    // The largest size at which the name still fits beside the shield.
+    for (int size = 38; size > 12; --size) {
+        name.setPixelSize(size);
+        if (QFontMetrics(name).horizontalAdvance(QStringLiteral("VELMORA")) <= 184) {
+            break;
+        }
+    }
     painter.setFont(name);
     painter.setPen(Qt::white);
     painter.drawText(QRectF(104, 40, 190, 50), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("VELMORA"));
