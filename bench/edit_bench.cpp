@@ -99,6 +99,10 @@ int main(int argc, char** argv)
     } else if (mode == "key-guarded") {
         operation = keystrokes(guarded);
     } else if (mode == "press") {
+        pages.mainPage()
+            .findChild<QWidget*>(QStringLiteral("TForm12"))
+            ->findChild<QLineEdit*>(QStringLiteral("Edit1"))
+            ->setText(QStringLiteral("1234"));
         guarded->setText(QStringLiteral("*101#"));
         operation = [compose](int) { compose->click(); };
     } else if (mode == "paste-bare") {
@@ -115,6 +119,11 @@ int main(int argc, char** argv)
     const auto start = std::chrono::steady_clock::now();
     measuredLoop(operation, count);
     const auto elapsed = std::chrono::steady_clock::now() - start;
+    // A press that composed nothing would be measured cheap for the wrong reason.
+    if (mode == "press" && parameters->findChild<QLineEdit*>(QStringLiteral("Edit7"))->text().isEmpty()) {
+        std::fprintf(stderr, "the press composed no command\n");
+        return 1;
+    }
     std::printf("%.0f\n", std::chrono::duration<double, std::nano>(elapsed).count() / count);
     return 0;
 }
