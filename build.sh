@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, then starts the assistant (run) or runs every test (test).
+# Installs what is missing, builds, then starts the assistant (run) or runs every test (test): the suite in the
+# normal build, the suite again under AddressSanitizer, LeakSanitizer and UBSan, then each fuzz target briefly.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
@@ -28,8 +29,8 @@ install_missing() {
     [ ${#missing[@]} -eq 0 ] && return 0
 
     if ! command -v apt-get >/dev/null 2>&1; then
-        echo "This system has no apt-get. Install these by hand (Debian names; a C++20 compiler," >&2
-        echo "CMake 3.25, Ninja, Qt 6 Widgets, libjpeg, GoogleTest, Xvfb and xcb headers elsewhere):" >&2
+        echo "This system has no apt-get. Install these by hand (Debian names; a C++20 compiler, CMake 3.25," >&2
+        echo "Ninja, Qt 6 Widgets, libjpeg, GoogleTest, Xvfb, xcb headers and clang with libFuzzer elsewhere):" >&2
         echo "  ${missing[*]}" >&2
         exit 1
     fi
@@ -46,22 +47,33 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Configures and builds one preset of CMakePresets.json: default, asan or fuzz. With ccache at hand, builds
+# after the first take a fraction of the time.
 build() {
-    cmake --preset default
-    cmake --build --preset default
+    if command -v ccache >/dev/null 2>&1; then
+        export CMAKE_CXX_COMPILER_LAUNCHER=ccache
+    fi
+    cmake --preset "$1"
+    cmake --build --preset "$1"
+}
+
+build_and_test() {
+    build "$1"
+    ctest --preset "$1"
 }
 
 [ $# -eq 1 ] || usage
 case "$1" in
     run)
         install_missing
-        build
+        build default
         exec build/app/velmora-sms
         ;;
     test)
         install_missing
-        build
-        ctest --preset default
+        build_and_test default
+        build_and_test asan
+        build_and_test fuzz
         ;;
     *) usage ;;
 esac
