@@ -1,38 +1,18 @@
+#include "composertest.h"
 #include "detectornames.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace velmora;
 
-namespace {
-
-const std::string kUnitPrompt = "Wyślij do urządzenia SMS o treści:";
-
-struct NameCase {
-    int detector;
-    std::string name;
-    std::string message;
-    std::string prompt;
-};
-
-class DetectorNameCommand : public testing::TestWithParam<NameCase> {};
-
-TEST_P(DetectorNameCommand, ComposesTheNameAsTyped)
+TEST(DetectorName, ComposesTheNameAsTypedAndOnlyC1AsksWithoutTheAccent)
 {
-    const NameCase& c = GetParam();
-    EXPECT_EQ(composeDetectorName("0123", c.detector, c.name),
-              Outcome::composed({c.message, "Definiowanie nazwy czujki", c.prompt}));
+    const std::string title = "Definiowanie nazwy czujki";
+    EXPECT_EQ(composeDetectorName("0123", 1, "Hol"), sent("0123#MCI#1#Hol#", title, kPromptSmsPlain));
+    EXPECT_EQ(composeDetectorName("0123", 2, "Kuchnia"), sent("0123#MCI#2#Kuchnia#", title));
+    EXPECT_EQ(composeDetectorName("0123", 8, " Pokoj  {1} "), sent("0123#MCI#8# Pokoj  {1} #", title));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, DetectorNameCommand,
-    testing::Values(NameCase{1, "Hol", "0123#MCI#1#Hol#", "Wyslij SMS o treści:"},
-                    NameCase{2, "Kuchnia", "0123#MCI#2#Kuchnia#", kUnitPrompt},
-                    NameCase{3, "Hol", "0123#MCI#3#Hol#", kUnitPrompt}, NameCase{4, "a", "0123#MCI#4#a#", kUnitPrompt},
-                    NameCase{5, "Garaz {1}", "0123#MCI#5#Garaz {1}#", kUnitPrompt},
-                    NameCase{6, " Pokoj  dzieci ", "0123#MCI#6# Pokoj  dzieci #", kUnitPrompt},
-                    NameCase{7, "   ", "0123#MCI#7#   #", kUnitPrompt},
-                    NameCase{8, std::string(100, 'x'), "0123#MCI#8#" + std::string(100, 'x') + "#", kUnitPrompt}));
 
 TEST(DetectorName, AnEmptyNameComposesNothingAndSaysNothing)
 {
@@ -41,33 +21,13 @@ TEST(DetectorName, AnEmptyNameComposesNothingAndSaysNothing)
     }
 }
 
-struct RemovalCase {
-    const char* label;
-    Ticks ticks;
-    std::string message;
-};
-
-class NameRemovalCommand : public testing::TestWithParam<RemovalCase> {};
-
-TEST_P(NameRemovalCommand, ListsTheTickedDetectors)
+// All eight still name every detector: "W#" would remove the detectors themselves.
+TEST(NameRemoval, ListsTheTickedDetectorsEvenAllEight)
 {
-    EXPECT_EQ(composeNameRemoval("0123", GetParam().ticks),
-              Outcome::composed({GetParam().message, "Usuwanie nazw czujek", kUnitPrompt}));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Ticks, NameRemovalCommand,
-    testing::Values(
-        // All eight still name every detector: the removal of the detectors themselves is another command.
-        RemovalCase{"AllEight", Ticks(8, true), "0123#CIN#1#2#3#4#5#6#7#8#"},
-        RemovalCase{"AllButFourth", {true, true, true, false, true, true, true, true}, "0123#CIN#1#2#3#5#6#7#8#"},
-        RemovalCase{"AllButFirst", {false, true, true, true, true, true, true, true}, "0123#CIN#2#3#4#5#6#7#8#"},
-        RemovalCase{"SecondAndFifth", {false, true, false, false, true, false, false, false}, "0123#CIN#2#5#"},
-        RemovalCase{"EighthOnly", {false, false, false, false, false, false, false, true}, "0123#CIN#8#"}),
-    [](const testing::TestParamInfo<RemovalCase>& info) { return info.param.label; });
-
-TEST(NameRemoval, NoneTickedIsRefused)
-{
+    const std::string title = "Usuwanie nazw czujek";
+    EXPECT_EQ(composeNameRemoval("0123", Ticks(8, true)), sent("0123#CIN#1#2#3#4#5#6#7#8#", title));
+    EXPECT_EQ(composeNameRemoval("0123", allBut(8, 4)), sent("0123#CIN#1#2#3#5#6#7#8#", title));
+    EXPECT_EQ(composeNameRemoval("0123", ticksOf(8, {5, 2})), sent("0123#CIN#2#5#", title));
     EXPECT_EQ(composeNameRemoval("0123", Ticks(8, false)),
               Outcome::refused("Wybierz co najmniej jedną nazwę czujki do usunięcia z systemu"));
 }
@@ -75,9 +35,6 @@ TEST(NameRemoval, NoneTickedIsRefused)
 TEST(Header, ComposesTheHeaderAsTypedAndAnEmptyOneToo)
 {
     const std::string title = "Definiowanie nagłówka komunikatów SMS";
-    EXPECT_EQ(composeHeader("0123", "Dom  Kowalskich "),
-              Outcome::composed({"0123#N#Dom  Kowalskich #", title, kUnitPrompt}));
-    EXPECT_EQ(composeHeader("0123", ""), Outcome::composed({"0123#N##", title, kUnitPrompt}));
+    EXPECT_EQ(composeHeader("0123", "Dom  Kowalskich "), sent("0123#N#Dom  Kowalskich #", title));
+    EXPECT_EQ(composeHeader("0123", ""), sent("0123#N##", title));
 }
-
-} // namespace

@@ -1,27 +1,25 @@
+#include "composertest.h"
 #include "smscentre.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace velmora;
 
+// Unlike the first start-up page, this page takes a number without the 48 prefix unchanged.
 TEST(SmsCentre, ComposesTheNumberAsTyped)
 {
-    const Outcome outcome = composeSmsCentre("0123", "48501200777");
-    ASSERT_TRUE(outcome.command);
-    EXPECT_TRUE(outcome.refusals.empty());
-    EXPECT_EQ(*outcome.command,
-              (Command{"0123#0#48501200777#", "Definiowanie Centrum SMS", "Wyślij do urządzenia SMS o treści:"}));
-}
-
-TEST(SmsCentre, NumbersWithoutThePrefixAreComposedUnchanged)
-{
-    EXPECT_EQ(composeSmsCentre("1234", "601000310").command->message, "1234#0#601000310#");
-    EXPECT_EQ(composeSmsCentre("1234", "12345678901234567").command->message, "1234#0#12345678901234567#");
-}
-
-TEST(SmsCentre, AnEmptyNumberIsRefused)
-{
+    EXPECT_EQ(composeSmsCentre("0123", "48501200777"), sent("0123#0#48501200777#", "Definiowanie Centrum SMS"));
+    EXPECT_EQ(composeSmsCentre("1234", "601000310"), sent("1234#0#601000310#", "Definiowanie Centrum SMS"));
     EXPECT_EQ(composeSmsCentre("1234", ""), Outcome::refused("Podaj numer Centrum SMS"));
+}
+
+TEST(SmsCentre, NumberFieldTakesSeventeenDigits)
+{
+    const DigitsAndLength rule = smsCentreNumberRule();
+    EXPECT_FALSE(rule(std::string(17, '9')));
+    EXPECT_EQ(messageOf(rule(std::string(18, '9'))), "Za duża ilość cyfr w definicji Centrum SMS");
+    EXPECT_EQ(messageOf(rule("48 601")), "Numer Centrum powinien zawierać tylko cyfry");
 }
 
 TEST(SmsCentre, OperatorTable)
