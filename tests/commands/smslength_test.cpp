@@ -68,10 +68,8 @@ TEST(SmsLength, LongestCommandsOfThePages)
     const std::string testSms = "1234#TS#5#9999#" + repeat("{", 100) + "#";
     EXPECT_FALSE(measureSms(testSms).fitsOneSms());
     EXPECT_TRUE(measureSms("1234#TS#5#9999#" + repeat("a", 100) + "#").fitsOneSms());
-    EXPECT_TRUE(measureSms("1234#MCI#8#" + repeat("x", 100) + "#").fitsOneSms());
     EXPECT_TRUE(measureSms("1234#G#" + repeat(repeat("9", 17) + "#", 5)).fitsOneSms());
     EXPECT_TRUE(measureSms("1234#N#" + repeat("}", 50) + "#").fitsOneSms()); // 107 septets
-    EXPECT_TRUE(measureSms("1234#RIN#1#2#3#4#5#6#7#8#9#").fitsOneSms());
 }
 
 TEST(SmsLength, DescribesTheLengthInPolish)
