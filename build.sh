@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, then starts the assistant (run) or runs every test (test): the suite in the
-# normal build, the suite again under AddressSanitizer, LeakSanitizer and UBSan, then each fuzz target briefly.
+# normal build, the Debian package built, installed, started and removed, the suite again under
+# AddressSanitizer, LeakSanitizer and UBSan, then each fuzz target briefly.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
@@ -72,6 +73,7 @@ case "$1" in
     test)
         install_missing
         build_and_test default
+        packaging/check-package.sh build
         build_and_test asan
         build_and_test fuzz
         ;;
