@@ -21,7 +21,8 @@ else
 fi
 cmake --build "$build" --target velmora-sms closewindow
 (cd "$build" && cpack -G DEB) >/dev/null
-package=$(ls "$build"/velmora-sms_*_*.deb)
+# apt-get takes a file only by a path it cannot mistake for a package name.
+package=$(realpath "$(ls "$build"/velmora-sms_*_*.deb)")
 echo "built $(basename "$package")"
 dpkg-deb -f "$package" Depends
 
