@@ -12,12 +12,6 @@ namespace {
 constexpr std::size_t kDetectors = 8;
 constexpr std::size_t kSirens = 2;
 
-void checkSelection(const Outcome& outcome, std::string_view iku, const Ticks& ticks, std::size_t hashes)
-{
-    checkOutcome(outcome, iku, hashes);
-    require(outcome.command.has_value() == (tickedCount(ticks) > 0), "a list composes exactly when a box is ticked");
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "check.h"
 #include "message.h"
 
 #include <algorithm>
@@ -22,6 +23,13 @@ inline std::size_t listHashes(const Ticks& ticks)
 inline std::size_t listOrAllHashes(const Ticks& ticks)
 {
     return tickedCount(ticks) == ticks.size() ? 3 : listHashes(ticks);
+}
+
+// A command built from a row's ticks: well formed, and composed exactly when a box is ticked.
+inline void checkSelection(const Outcome& outcome, std::string_view iku, const Ticks& ticks, std::size_t hashes)
+{
+    checkOutcome(outcome, iku, hashes);
+    require(outcome.command.has_value() == (tickedCount(ticks) > 0), "a list composes exactly when a box is ticked");
 }
 
 } // namespace velmora::fuzz
