@@ -45,6 +45,16 @@ void expectShown(const QWidget* page, std::initializer_list<Shown> table);
 
 inline const QStringList kEmptyBand{QString(), QString(), QString()};
 
+// The numbers first to last, for the check boxes "CheckBox<first>" onwards.
+inline QList<int> boxNumbers(int first, int last)
+{
+    QList<int> numbers;
+    for (int number = first; number <= last; ++number) {
+        numbers << number;
+    }
+    return numbers;
+}
+
 // A composing page with a recorded error box, an IKU code that can change between presses (for pages that
 // read it from the advanced configuration page), and its display band read as {title, prompt, result}.
 // `bandAtBox` holds the band as it was when the last box was shown.
@@ -72,6 +82,21 @@ template <typename P> struct PageFixture {
         }
     }
     void open() { openPage(page); }
+    // Composes with `button` before every tick and every untick of each box; returns the first box whose click
+    // left anything in the band, or 0 when every click emptied it.
+    int firstBoxThatKeepsTheBand(const QString& button, const QList<int>& numbers) const
+    {
+        for (const int number : numbers) {
+            for (int click = 0; click < 2; ++click) {
+                press(button);
+                this->click({number});
+                if (shown() != kEmptyBand) {
+                    return number;
+                }
+            }
+        }
+        return 0;
+    }
     QStringList shown() const { return {band->title()->text(), band->prompt()->text(), result->text()}; }
 
 private:
