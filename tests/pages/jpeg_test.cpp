@@ -31,6 +31,32 @@ private slots:
         QCOMPARE(exit.size(), QSize(106, 100));
     }
 
+    // Colours come out in their own channels, whatever order the screen keeps them in.
+    void decodesColoursFaithfully()
+    {
+        const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, QColor(0, 0, 128)};
+        QImage picture(64, 16, QImage::Format_RGB32);
+        for (int i = 0; i < colours.size(); ++i) {
+            for (int y = 0; y < 16; ++y) {
+                for (int x = 16 * i; x < 16 * (i + 1); ++x) {
+                    picture.setPixelColor(x, y, colours[i]);
+                }
+            }
+        }
+        QByteArray data;
+        QBuffer buffer(&data);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "JPG", 100));
+
+        const QImage decoded = decodeJpeg(data);
+        QCOMPARE(decoded.size(), picture.size());
+        for (int i = 0; i < colours.size(); ++i) {
+            const QColor shown = decoded.pixelColor(16 * i + 8, 8);
+            QVERIFY2(qAbs(shown.red() - colours[i].red()) < 8 && qAbs(shown.green() - colours[i].green()) < 8 &&
+                         qAbs(shown.blue() - colours[i].blue()) < 8 && shown.alpha() == 255,
+                     qPrintable(shown.name()));
+        }
+    }
+
     void damagedDataGivesANullImage_data()
     {
         QTest::addColumn<QByteArray>("data");
