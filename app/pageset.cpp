@@ -35,14 +35,27 @@ PageSet::PageSet(ErrorBox& errors)
     form12_ = new TForm12(errors, {form2_, form3_, form8_, form4_, form5_, form7_, form11_, form6_}, owner);
     form13_ = new TForm13(errors, owner);
 
-    // One QR window for every page, so the unit's number is typed once per run.
-    auto* qrWindow = new QrWindow(owner);
-    for (DisplayBand* band : owner->findChildren<DisplayBand*>()) {
-        band->setQrWindow(qrWindow);
+    for (Page* page : owner->findChildren<Page*>(Qt::FindDirectChildrenOnly)) {
+        QObject::connect(page, &Page::built, page, [this, page] { shareQrWindow(*page); });
     }
 }
 
 PageSet::~PageSet() = default;
+
+void PageSet::shareQrWindow(const Page& page)
+{
+    const QList<DisplayBand*> bands = page.findChildren<DisplayBand*>();
+    if (bands.isEmpty()) {
+        return;
+    }
+    // One QR window for every page, so the unit's number is typed once per run.
+    if (qrWindow_ == nullptr) {
+        qrWindow_ = new QrWindow(form1_.get());
+    }
+    for (DisplayBand* band : bands) {
+        band->setQrWindow(qrWindow_);
+    }
+}
 
 std::string PageSet::ikuCode() const
 {

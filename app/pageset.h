@@ -6,6 +6,8 @@
 namespace velmora {
 
 class ErrorBox;
+class Page;
+class QrWindow;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -31,6 +33,7 @@ public:
 
 private:
     std::string ikuCode() const;
+    void shareQrWindow(const Page& page);
 
     std::unique_ptr<TForm1> form1_;
     TForm2* form2_ = nullptr;
@@ -43,6 +46,7 @@ private:
     Tform11* form11_ = nullptr;
     TForm12* form12_ = nullptr;
     TForm13* form13_ = nullptr;
+    QrWindow* qrWindow_ = nullptr;
 };
 
 } // namespace velmora

@@ -17,9 +17,12 @@
 namespace velmora {
 
 TForm12::TForm12(ErrorBox& errors, const Targets& targets, QWidget* parent)
-    : Page("TForm12", QStringLiteral("ZAAWANSOWANE KONFIGUROWANIE SYSTEMU"), parent), errors_(errors),
-      Edit1(makeEdit(this, "Edit1"))
+    : Page("TForm12", QStringLiteral("ZAAWANSOWANE KONFIGUROWANIE SYSTEMU"), parent), errors_(errors), targets_(targets)
+{}
+
+void TForm12::buildControls()
 {
+    Edit1 = makeEdit(this, "Edit1");
     resize(617, 548);
     auto* layout = new QVBoxLayout(this);
 
@@ -48,28 +51,28 @@ TForm12::TForm12(ErrorBox& errors, const Targets& targets, QWidget* parent)
 
     const QString refusal = toQString(kIkuLengthMessage);
     const std::vector<Entry> entries = {
-        {"SpeedButton3", {QStringLiteral("Definiowanie Centrum SMS")}, targets.smsCentre, refusal},
+        {"SpeedButton3", {QStringLiteral("Definiowanie Centrum SMS")}, targets_.smsCentre, refusal},
         {"SpeedButton4",
          {QStringLiteral("Definiowanie usuwanie numerów  użytkowników "),
           QStringLiteral("Definiowanie maski SMS i RING")},
-         targets.userNumbers,
+         targets_.userNumbers,
          refusal},
         {"SpeedButton8",
          {QStringLiteral("Programowanie do systemu pilotów i"), QStringLiteral("kodów  klawiatur oraz modułu drzwi")},
-         targets.remoteControls,
+         targets_.remoteControls,
          QStringLiteral("Kod IKU powinien zawierac cztery cyfry")},
         {"SpeedButton5",
          {QStringLiteral("Programowanie do systemu czujek i syren"),
           QStringLiteral("Definiowanie masek czujek i syren")},
-         targets.detectors,
+         targets_.detectors,
          refusal},
         {"SpeedButton6",
          {QStringLiteral("Definiowanie nazw czujek"), QStringLiteral("Definiowanie nagłówka komunikatu")},
-         targets.detectorNames,
+         targets_.detectorNames,
          refusal},
-        {"SpeedButton7", {QStringLiteral("Definiowanie nazw użytkowników")}, targets.userNames, refusal},
-        {"SpeedButton9", {QStringLiteral("Definiowanie SMS i CLIP testowego ")}, targets.testMessages, refusal},
-        {"SpeedButton10", {QStringLiteral("Definiowanie pozostałych parametrów")}, targets.parameters, refusal},
+        {"SpeedButton7", {QStringLiteral("Definiowanie nazw użytkowników")}, targets_.userNames, refusal},
+        {"SpeedButton9", {QStringLiteral("Definiowanie SMS i CLIP testowego ")}, targets_.testMessages, refusal},
+        {"SpeedButton10", {QStringLiteral("Definiowanie pozostałych parametrów")}, targets_.parameters, refusal},
     };
     for (const Entry& entry : entries) {
         layout->addWidget(makeEntry(entry));
@@ -82,7 +85,8 @@ TForm12::TForm12(ErrorBox& errors, const Targets& targets, QWidget* parent)
 
 std::string TForm12::ikuCode() const
 {
-    return toUtf8(Edit1->text());
+    // Until the page is first shown its field does not exist, and no code has been typed.
+    return Edit1 != nullptr ? toUtf8(Edit1->text()) : std::string();
 }
 
 QWidget* TForm12::makeEntry(const Entry& entry)

@@ -34,6 +34,9 @@ public:
     // The IKU field's text as it stands now.
     std::string ikuCode() const;
 
+protected:
+    void buildControls() override;
+
 private:
     struct Entry {
         const char* button;
@@ -46,7 +49,8 @@ private:
     void SpeedButtonClick(const Entry& entry);
 
     ErrorBox& errors_;
-    QLineEdit* Edit1;
+    Targets targets_;
+    QLineEdit* Edit1 = nullptr;
 };
 
 } // namespace velmora

@@ -42,8 +42,12 @@ constexpr int kNameFieldWidth = 640;
 
 TForm5::TForm5(IkuSource iku, ErrorBox& errors, QWidget* parent)
     : Page("TForm5", QStringLiteral("DEFINIOWANIE NAZW CZUJEK I NAGŁÓWKA KOMUNIKATU"), parent), iku_(std::move(iku)),
-      errors_(errors), band_(new DisplayBand({"Label13", "Label14", "Edit12"}, this))
+      errors_(errors)
+{}
+
+void TForm5::buildControls()
 {
+    band_ = new DisplayBand({"Label13", "Label14", "Edit12"}, this);
     resize(890, 620);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeNamesBand());

@@ -23,6 +23,7 @@ public:
     TForm5(IkuSource iku, ErrorBox& errors, QWidget* parent = nullptr);
 
 protected:
+    void buildControls() override;
     void FormActivate() override;
 
 private:
@@ -44,7 +45,7 @@ private:
     std::array<QLineEdit*, kDetectorNameCount> names_{}; // Edit1 … Edit8
     CheckBoxRow* removal_ = nullptr;                     // CheckBox1 … CheckBox8
     QLineEdit* Edit11 = nullptr;
-    DisplayBand* band_;
+    DisplayBand* band_ = nullptr;
 };
 
 } // namespace velmora

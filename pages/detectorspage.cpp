@@ -42,20 +42,24 @@ QVBoxLayout* makeColumn(QLabel* heading, std::initializer_list<QWidget*> groups)
 
 TForm4::TForm4(IkuSource iku, ErrorBox& errors, QWidget* parent)
     : Page("TForm4", QStringLiteral("WPROGRAMOWYWANIE CZUJEK I SYREN  DO SYSTEMU"), parent), iku_(std::move(iku)),
-      errors_(errors), detectorProgramming_(makeDetectorRow(
-                           this, 1, CheckBoxRow::numbered(QStringLiteral("Label"), 3, 8), Choice::OneOfN)),
-      detectorRemoval_(
-          makeDetectorRow(this, 11, CheckBoxRow::numbered(QStringLiteral("Label"), 13, 8), Choice::AnyNumber)),
-      globalMask_(makeDetectorRow(this, 21, CheckBoxRow::numbered(QStringLiteral("Label"), 25, 8), Choice::AnyNumber)),
-      delayedMask_(makeDetectorRow(
-          this, 31, QStringList{QStringLiteral("Label35")} + CheckBoxRow::numbered(QStringLiteral("Label"), 38, 7),
-          Choice::AnyNumber)),
-      zoneMask_(makeDetectorRow(this, 41, CheckBoxRow::numbered(QStringLiteral("Label"), 48, 8), Choice::AnyNumber)),
-      sirenProgramming_(makeSirenRow(this, 9, {QStringLiteral("Label46"), QStringLiteral("Label56")}, Choice::OneOfN)),
-      sirenRemoval_(makeSirenRow(this, 19, {QStringLiteral("Label57"), QStringLiteral("Label60")}, Choice::OneOfN)),
-      sirenMask_(makeSirenRow(this, 29, {QStringLiteral("Label61"), QStringLiteral("Label62")}, Choice::AnyNumber)),
-      band_(new DisplayBand({"Label24", "Label23", "Edit1"}, this))
+      errors_(errors)
+{}
+
+void TForm4::buildControls()
 {
+    detectorProgramming_ =
+        makeDetectorRow(this, 1, CheckBoxRow::numbered(QStringLiteral("Label"), 3, 8), Choice::OneOfN);
+    detectorRemoval_ =
+        makeDetectorRow(this, 11, CheckBoxRow::numbered(QStringLiteral("Label"), 13, 8), Choice::AnyNumber);
+    globalMask_ = makeDetectorRow(this, 21, CheckBoxRow::numbered(QStringLiteral("Label"), 25, 8), Choice::AnyNumber);
+    delayedMask_ = makeDetectorRow(
+        this, 31, QStringList{QStringLiteral("Label35")} + CheckBoxRow::numbered(QStringLiteral("Label"), 38, 7),
+        Choice::AnyNumber);
+    zoneMask_ = makeDetectorRow(this, 41, CheckBoxRow::numbered(QStringLiteral("Label"), 48, 8), Choice::AnyNumber);
+    sirenProgramming_ = makeSirenRow(this, 9, {QStringLiteral("Label46"), QStringLiteral("Label56")}, Choice::OneOfN);
+    sirenRemoval_ = makeSirenRow(this, 19, {QStringLiteral("Label57"), QStringLiteral("Label60")}, Choice::OneOfN);
+    sirenMask_ = makeSirenRow(this, 29, {QStringLiteral("Label61"), QStringLiteral("Label62")}, Choice::AnyNumber);
+    band_ = new DisplayBand({"Label24", "Label23", "Edit1"}, this);
     for (CheckBoxRow* row : {detectorProgramming_, detectorRemoval_, globalMask_, delayedMask_, zoneMask_,
                              sirenProgramming_, sirenRemoval_, sirenMask_}) {
         connect(row, &CheckBoxRow::boxToggled, this, &TForm4::CheckBoxClick);

@@ -20,6 +20,7 @@ public:
     TForm4(IkuSource iku, ErrorBox& errors, QWidget* parent = nullptr);
 
 protected:
+    void buildControls() override;
     void FormActivate() override;
 
 private:
@@ -41,15 +42,15 @@ private:
 
     IkuSource iku_;
     ErrorBox& errors_;
-    CheckBoxRow* detectorProgramming_;
-    CheckBoxRow* detectorRemoval_;
-    CheckBoxRow* globalMask_;
-    CheckBoxRow* delayedMask_;
-    CheckBoxRow* zoneMask_;
-    CheckBoxRow* sirenProgramming_;
-    CheckBoxRow* sirenRemoval_;
-    CheckBoxRow* sirenMask_;
-    DisplayBand* band_;
+    CheckBoxRow* detectorProgramming_ = nullptr;
+    CheckBoxRow* detectorRemoval_ = nullptr;
+    CheckBoxRow* globalMask_ = nullptr;
+    CheckBoxRow* delayedMask_ = nullptr;
+    CheckBoxRow* zoneMask_ = nullptr;
+    CheckBoxRow* sirenProgramming_ = nullptr;
+    CheckBoxRow* sirenRemoval_ = nullptr;
+    CheckBoxRow* sirenMask_ = nullptr;
+    DisplayBand* band_ = nullptr;
 };
 
 } // namespace velmora

@@ -72,10 +72,14 @@ UserNumbers numbersOf(const std::array<QLineEdit*, kPhoneUserCount>& fields)
 } // namespace
 
 TForm13::TForm13(ErrorBox& errors, QWidget* parent)
-    : Page("TForm13", QStringLiteral("NIEZBĘDNE KROKI PPRZY PIERWSZYM URUCHOMIENIU SYSTEMU"), parent), errors_(errors),
-      band_(new DisplayBand({"Label15", "Label21", "Edit2"}, this))
+    : Page("TForm13", QStringLiteral("NIEZBĘDNE KROKI PPRZY PIERWSZYM URUCHOMIENIU SYSTEMU"), parent), errors_(errors)
 {
     applyPageLook(this, Qt::black);
+}
+
+void TForm13::buildControls()
+{
+    band_ = new DisplayBand({"Label15", "Label21", "Edit2"}, this);
     resize(871, 755);
     setPixelSize(band_->result(), kStepPixels);
 

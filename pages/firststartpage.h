@@ -26,6 +26,7 @@ public:
     TForm13(ErrorBox& errors, QWidget* parent = nullptr);
 
 protected:
+    void buildControls() override;
     void FormActivate() override;
 
 private:
@@ -62,7 +63,7 @@ private:
     CheckBoxRow* keypadUsers_ = nullptr; // CheckBox1 to CheckBox10
     QPushButton* Button5 = nullptr;
     std::array<QLabel*, 3> instructions_{}; // Label3, Label10, Label11
-    DisplayBand* band_;
+    DisplayBand* band_ = nullptr;
 };
 
 } // namespace velmora

@@ -10,10 +10,29 @@ Page::Page(const char* className, const QString& caption, QWidget* parent) : QDi
     applyPageLook(this, QColor(0, 0, 128));
 }
 
+void Page::ensureBuilt()
+{
+    if (built_) {
+        return;
+    }
+    built_ = true;
+    buildControls();
+    emit built();
+}
+
 void Page::showModally()
 {
+    ensureBuilt();
     FormActivate();
     exec();
+}
+
+void Page::setVisible(bool visible)
+{
+    if (visible) {
+        ensureBuilt();
+    }
+    QDialog::setVisible(visible);
 }
 
 void applyPageLook(QWidget* page, const QColor& text)

@@ -55,12 +55,16 @@ QWidget* makeButtonRow(QWidget* parent, QLabel* caption, QPushButton* button)
 
 TForm8::TForm8(IkuSource iku, ErrorBox& errors, QWidget* parent)
     : Page("TForm8", QStringLiteral("DEFINIOWANIE PILOTÓW I KLAWIATUR DO SYSTEMU"), parent), iku_(std::move(iku)),
-      errors_(errors), remotes_(makeSlotRow(this, 1, QStringLiteral("P"), 2, CheckBoxRow::Choice::OneOfN)),
-      remoteRemoval_(makeSlotRow(this, 21, QStringLiteral("P"), 17, CheckBoxRow::Choice::AnyNumber)),
-      keypadCodes_(makeSlotRow(this, 11, QStringLiteral("K"), 27, CheckBoxRow::Choice::OneOfN)),
-      keypadCodeRemoval_(makeSlotRow(this, 31, QStringLiteral("K"), 37, CheckBoxRow::Choice::AnyNumber)),
-      band_(new DisplayBand({"Label47", "Label48", "Edit1"}, this))
+      errors_(errors)
+{}
+
+void TForm8::buildControls()
 {
+    remotes_ = makeSlotRow(this, 1, QStringLiteral("P"), 2, CheckBoxRow::Choice::OneOfN);
+    remoteRemoval_ = makeSlotRow(this, 21, QStringLiteral("P"), 17, CheckBoxRow::Choice::AnyNumber);
+    keypadCodes_ = makeSlotRow(this, 11, QStringLiteral("K"), 27, CheckBoxRow::Choice::OneOfN);
+    keypadCodeRemoval_ = makeSlotRow(this, 31, QStringLiteral("K"), 37, CheckBoxRow::Choice::AnyNumber);
+    band_ = new DisplayBand({"Label47", "Label48", "Edit1"}, this);
     auto* button1 =
         makeComposeButton(this, "Button1", QStringLiteral("punkt 12.1.1 Indywidualne wpisywanie pilotów do systemu"));
     auto* button2 =

@@ -16,6 +16,7 @@ public:
     TForm8(IkuSource iku, ErrorBox& errors, QWidget* parent = nullptr);
 
 protected:
+    void buildControls() override;
     void FormActivate() override;
 
 private:
@@ -32,11 +33,11 @@ private:
 
     IkuSource iku_;
     ErrorBox& errors_;
-    CheckBoxRow* remotes_;
-    CheckBoxRow* remoteRemoval_;
-    CheckBoxRow* keypadCodes_;
-    CheckBoxRow* keypadCodeRemoval_;
-    DisplayBand* band_;
+    CheckBoxRow* remotes_ = nullptr;
+    CheckBoxRow* remoteRemoval_ = nullptr;
+    CheckBoxRow* keypadCodes_ = nullptr;
+    CheckBoxRow* keypadCodeRemoval_ = nullptr;
+    DisplayBand* band_ = nullptr;
 };
 
 } // namespace velmora

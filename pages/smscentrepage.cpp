@@ -34,19 +34,22 @@ void applySmsOperator(QLineEdit* number, int index)
 
 TForm2::TForm2(IkuSource iku, ErrorBox& errors, QWidget* parent)
     : Page("TForm2", QStringLiteral("DEFINIOWANIE CENTRUM SMS DLA  OPERATORA KARTY W URZĄDZENIU"), parent),
-      iku_(std::move(iku)), errors_(errors),
-      RadioGroup1(new RadioGroup(QStringLiteral("Centrum SMS"), smsOperatorNames(), this)),
-      Edit1(makeEdit(this, "Edit1")),
-      Button1(
-          makeComposeButton(this, "Button1", QStringLiteral("punkt 5. Programowanie danych operatora Centrum SMS."))),
-      band_(new DisplayBand({"Label1", "Label3", "Edit2"}, this))
-{
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setItemIndex(0);
-    setTextColour(Button1, Qt::red, QPalette::ButtonText);
+      iku_(std::move(iku)), errors_(errors)
+{}
 
+void TForm2::buildControls()
+{
     auto* group = makeBevel(this, "Bevel1");
     auto* inner = makeBevel(group, "Bevel2");
+    RadioGroup1 = new RadioGroup(QStringLiteral("Centrum SMS"), smsOperatorNames(), inner);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1->setItemIndex(0);
+    Edit1 = makeEdit(inner, "Edit1");
+    Button1 =
+        makeComposeButton(inner, "Button1", QStringLiteral("punkt 5. Programowanie danych operatora Centrum SMS."));
+    setTextColour(Button1, Qt::red, QPalette::ButtonText);
+    band_ = new DisplayBand({"Label1", "Label3", "Edit2"}, this);
+
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(inner);
     auto* grid = new QGridLayout(inner);
@@ -55,9 +58,6 @@ TForm2::TForm2(IkuSource iku, ErrorBox& errors, QWidget* parent)
                     1);
     grid->addWidget(Edit1, 1, 1);
     grid->addWidget(Button1, 2, 1, Qt::AlignLeft);
-    RadioGroup1->setParent(inner);
-    Edit1->setParent(inner);
-    Button1->setParent(inner);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);

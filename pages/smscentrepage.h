@@ -27,6 +27,7 @@ public:
     TForm2(IkuSource iku, ErrorBox& errors, QWidget* parent = nullptr);
 
 protected:
+    void buildControls() override;
     void FormActivate() override;
 
 private:
@@ -35,10 +36,10 @@ private:
 
     IkuSource iku_;
     ErrorBox& errors_;
-    RadioGroup* RadioGroup1;
-    QLineEdit* Edit1;
-    QPushButton* Button1;
-    DisplayBand* band_;
+    RadioGroup* RadioGroup1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    DisplayBand* band_ = nullptr;
 };
 
 } // namespace velmora

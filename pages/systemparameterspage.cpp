@@ -57,9 +57,12 @@ QPushButton* addOptionRow(QWidget* parent, QGridLayout* grid, int row, const cha
 } // namespace
 
 TForm6::TForm6(IkuSource iku, ErrorBox& errors, QWidget* parent)
-    : Page("TForm6", QStringLiteral("POZOSTAŁE PAMETRY SYSTEMU"), parent), iku_(std::move(iku)), errors_(errors),
-      band_(new DisplayBand({"Label12", "Label14", "Edit7"}, this))
+    : Page("TForm6", QStringLiteral("POZOSTAŁE PAMETRY SYSTEMU"), parent), iku_(std::move(iku)), errors_(errors)
+{}
+
+void TForm6::buildControls()
 {
+    band_ = new DisplayBand({"Label12", "Label14", "Edit7"}, this);
     auto* top = new QHBoxLayout;
     top->addWidget(makeValueGroup(), 0, Qt::AlignTop);
     top->addWidget(makeOptionRows(), 0, Qt::AlignTop);

@@ -21,6 +21,7 @@ public:
     TForm6(IkuSource iku, ErrorBox& errors, QWidget* parent = nullptr);
 
 protected:
+    void buildControls() override;
     void FormActivate() override;
 
 private:
@@ -48,7 +49,7 @@ private:
 
     IkuSource iku_;
     ErrorBox& errors_;
-    DisplayBand* band_;
+    DisplayBand* band_ = nullptr;
     QLineEdit* Edit4 = nullptr;
     QCheckBox* CheckBox11 = nullptr;
     CheckBoxRow* mask_ = nullptr;

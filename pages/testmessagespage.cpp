@@ -56,12 +56,21 @@ HeadedGroup makeHeadedGroup(QWidget* parent, const char* bevelName, const char* 
 
 Tform11::Tform11(IkuSource iku, ErrorBox& errors, QWidget* parent)
     : Page("Tform11", QStringLiteral("DEFINIOWANIE WYSYLANIA SMS I CLIP TESTOWEGO"), parent), iku_(std::move(iku)),
-      errors_(errors), Edit1(makeNarrowEdit(this, "Edit1")), Edit2(makeEdit(this, "Edit2")),
-      Edit3(makeEdit(this, "Edit3")), Edit4(makeNarrowEdit(this, "Edit4")), Edit5(makeNarrowEdit(this, "Edit5")),
-      Button1(makeComposeButton(this, "Button1", smsHint())), Button2(makeComposeButton(this, "Button2", clipHint())),
-      Button3(makeComposeButton(this, "Button3", smsHint())), Button4(makeComposeButton(this, "Button4", clipHint())),
-      band_(new DisplayBand({"Label7", "Label8", "Edit6"}, this))
+      errors_(errors)
+{}
+
+void Tform11::buildControls()
 {
+    Edit1 = makeNarrowEdit(this, "Edit1");
+    Edit2 = makeEdit(this, "Edit2");
+    Edit3 = makeEdit(this, "Edit3");
+    Edit4 = makeNarrowEdit(this, "Edit4");
+    Edit5 = makeNarrowEdit(this, "Edit5");
+    Button1 = makeComposeButton(this, "Button1", smsHint());
+    Button2 = makeComposeButton(this, "Button2", clipHint());
+    Button3 = makeComposeButton(this, "Button3", smsHint());
+    Button4 = makeComposeButton(this, "Button4", clipHint());
+    band_ = new DisplayBand({"Label7", "Label8", "Edit6"}, this);
     setTextColour(Button3, Qt::red, QPalette::ButtonText);
 
     QFrame* upper = makeBevel(this, "Bevel1");

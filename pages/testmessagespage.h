@@ -18,6 +18,9 @@ class Tform11 final : public Page {
 public:
     Tform11(IkuSource iku, ErrorBox& errors, QWidget* parent = nullptr);
 
+protected:
+    void buildControls() override;
+
 private:
     QWidget* testSmsGroup(QWidget* parent);
     QWidget* testClipGroup(QWidget* parent);
@@ -31,16 +34,16 @@ private:
 
     IkuSource iku_;
     ErrorBox& errors_;
-    QLineEdit* Edit1;
-    QLineEdit* Edit2;
-    QLineEdit* Edit3;
-    QLineEdit* Edit4;
-    QLineEdit* Edit5;
-    QPushButton* Button1;
-    QPushButton* Button2;
-    QPushButton* Button3;
-    QPushButton* Button4;
-    DisplayBand* band_;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    QLineEdit* Edit5 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+    DisplayBand* band_ = nullptr;
 };
 
 } // namespace velmora

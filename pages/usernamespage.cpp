@@ -47,8 +47,12 @@ QString nameButtonCaption(std::size_t row)
 
 TForm7::TForm7(IkuSource iku, ErrorBox& errors, QWidget* parent)
     : Page("TForm7", QStringLiteral("DEFINIOWANIE NAZW UŻYTKOWNIKÓW SYSTEMU"), parent), iku_(std::move(iku)),
-      errors_(errors), band_(new DisplayBand({"Label21", "Label22", "Edit10"}, this))
+      errors_(errors)
+{}
+
+void TForm7::buildControls()
 {
+    band_ = new DisplayBand({"Label21", "Label22", "Edit10"}, this);
     auto* upper = makeBevel(this, "Bevel3");
     auto* upperLayout = new QHBoxLayout(upper);
     upperLayout->addWidget(makeNameGroup(upper));

@@ -22,6 +22,9 @@ class TForm7 final : public Page {
 public:
     TForm7(IkuSource iku, ErrorBox& errors, QWidget* parent = nullptr);
 
+protected:
+    void buildControls() override;
+
 private:
     QWidget* makeNameGroup(QWidget* parent);
     QWidget* makeRemovalGroup(QWidget* parent);
@@ -39,7 +42,7 @@ private:
     std::array<QLineEdit*, kNamedUsers> nameEdits_{};
     CheckBoxRow* removalRow_ = nullptr;
     QPushButton* Button10 = nullptr;
-    DisplayBand* band_;
+    DisplayBand* band_ = nullptr;
 };
 
 } // namespace velmora

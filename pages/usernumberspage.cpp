@@ -46,8 +46,12 @@ TForm3::TForm3(IkuSource iku, ErrorBox& errors, QWidget* parent)
            QStringLiteral(
                "WPROGRAMOWYWANIE USUWANIE NUMERÓW TELEFONÓW UŻYTKOWNIKÓW SYSTEMU DEFINIOWANIE MASKI SMS I RING"),
            parent),
-      iku_(std::move(iku)), errors_(errors), band_(new DisplayBand({"Label14", "Label27", "Edit6"}, this))
+      iku_(std::move(iku)), errors_(errors)
+{}
+
+void TForm3::buildControls()
 {
+    band_ = new DisplayBand({"Label14", "Label27", "Edit6"}, this);
     auto* masks = new QVBoxLayout;
     masks->addWidget(makeSmsMaskGroup());
     masks->addWidget(makeRingMaskGroup());

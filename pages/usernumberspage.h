@@ -21,6 +21,7 @@ public:
     TForm3(IkuSource iku, ErrorBox& errors, QWidget* parent = nullptr);
 
 protected:
+    void buildControls() override;
     void FormActivate() override;
 
 private:
@@ -42,7 +43,7 @@ private:
     CheckBoxRow* removalBoxes_ = nullptr;                   // CheckBox1 ... CheckBox5
     CheckBoxRow* smsMaskBoxes_ = nullptr;                   // CheckBox6 ... CheckBox10
     CheckBoxRow* ringMaskBoxes_ = nullptr;                  // CheckBox11 ... CheckBox15
-    DisplayBand* band_;
+    DisplayBand* band_ = nullptr;
 };
 
 } // namespace velmora

@@ -1,6 +1,9 @@
 #include "advancedpage.h"
+#include "displayband.h"
 #include "mainpage.h"
+#include "modal.h"
 #include "pageset.h"
+#include "qrwindow.h"
 #include "recordingerrorbox.h"
 #include "smscentrepage.h"
 #include "testmain.h"
@@ -9,6 +12,7 @@
 #include <QPushButton>
 
 using namespace velmora;
+using velmora::test::ModalWatcher;
 using velmora::test::RecordingErrorBox;
 
 class PageSetTest : public QObject {
@@ -54,6 +58,9 @@ private slots:
         auto* advanced = pages.mainPage().findChild<TForm12*>(QStringLiteral("TForm12"));
         auto* smsCentre = pages.mainPage().findChild<TForm2*>(QStringLiteral("TForm2"));
         QVERIFY(advanced && smsCentre);
+        QCOMPARE(advanced->ikuCode(), std::string());
+        advanced->ensureBuilt();
+        smsCentre->ensureBuilt();
         auto* iku = advanced->findChild<QLineEdit*>(QStringLiteral("Edit1"));
         auto* compose = smsCentre->findChild<QPushButton*>(QStringLiteral("Button1"));
         auto* result = smsCentre->findChild<QLineEdit*>(QStringLiteral("Edit2"));
@@ -67,6 +74,36 @@ private slots:
         iku->setText(QStringLiteral("9876"));
         compose->click();
         QCOMPARE(result->text(), QStringLiteral("9876#0#48501200777#"));
+    }
+
+    // Controls are made on a page's first showing; the QR window is shared by the bands of every page and
+    // keeps the unit's number between them.
+    void pagesMadeLaterShareOneQrWindow()
+    {
+        RecordingErrorBox errors;
+        PageSet pages(errors);
+        QVERIFY(pages.mainPage().findChildren<DisplayBand*>().isEmpty());
+
+        QStringList numbers;
+        for (const char* name : {"TForm3", "Tform11"}) {
+            auto* page = pages.mainPage().findChild<Page*>(QLatin1String(name));
+            QVERIFY(page);
+            page->show();
+            auto* band = page->findChild<DisplayBand*>();
+            QVERIFY(band);
+            band->showCommand({"1234#S#", "Tytuł", "Wyślij"});
+            ModalWatcher watcher([&](QWidget* shown) {
+                auto* number = shown->findChild<QLineEdit*>(QStringLiteral("QrNumber"));
+                QVERIFY(number);
+                numbers << number->text();
+                number->setText(QStringLiteral("48601123456"));
+            });
+            band->findChild<QPushButton*>(QStringLiteral("QrButton"))->click();
+            QCOMPARE(watcher.seen(), QStringList{QStringLiteral("QrWindow")});
+            page->hide();
+        }
+        QCOMPARE(numbers, (QStringList{QString(), QStringLiteral("48601123456")}));
+        QCOMPARE(pages.mainPage().findChildren<QrWindow*>().size(), 1);
     }
 };
 

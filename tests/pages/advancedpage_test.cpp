@@ -26,6 +26,7 @@ public:
     int activations = 0;
 
 protected:
+    void buildControls() override {}
     void FormActivate() override { ++activations; }
 };
 
@@ -43,7 +44,7 @@ struct Fixture {
         page = std::make_unique<TForm12>(errors, TForm12::Targets{targets[0].get(), targets[1].get(), targets[2].get(),
                                                                   targets[3].get(), targets[4].get(), targets[5].get(),
                                                                   targets[6].get(), targets[7].get()});
-        iku = velmora::test::child<QLineEdit>(page.get(), QStringLiteral("Edit1"));
+        iku = velmora::test::child<QLineEdit>(&velmora::test::built(*page), QStringLiteral("Edit1"));
         errors.watch(iku);
     }
 

@@ -86,6 +86,10 @@ template <typename T> QList<T*> usable(QWidget* top)
 Monkey::Monkey(QWidget* mainPage, test::RecordingErrorBox& errors, quint64 seed)
     : mainPage_(mainPage), errors_(errors), random_(seed)
 {
+    // The checks after every action cover every field and band, so every page's controls are made first.
+    for (Page* page : mainPage_->findChildren<Page*>()) {
+        page->ensureBuilt();
+    }
     mapFields(fieldRules());
     const QList<DisplayBand*> bands = mainPage_->findChildren<DisplayBand*>();
     bands_.assign(bands.begin(), bands.end());

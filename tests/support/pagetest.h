@@ -30,6 +30,13 @@ template <typename T> T* child(const QObject* parent, const QString& name)
     return found;
 }
 
+// The page with its controls made, as its first showing makes them.
+template <typename P> P& built(P& page)
+{
+    page.ensureBuilt();
+    return page;
+}
+
 // Opens the page as the page before it does, running its activation; it is closed again at once.
 void openPage(Page& page);
 
@@ -62,7 +69,7 @@ template <typename P> struct PageFixture {
     RecordingErrorBox errors;
     std::string iku = "0123";
     P page{makePage()};
-    DisplayBand* band = child<DisplayBand>(&page, QString());
+    DisplayBand* band = child<DisplayBand>(&built(page), QString());
     QLineEdit* result = band->result();
     QStringList bandAtBox;
 
