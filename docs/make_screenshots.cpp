@@ -2,6 +2,7 @@
 // command, and that command's QR code window. Run it through docs/make-screenshots.sh.
 #include "errorbox.h"
 #include "mainpage.h"
+#include "page.h"
 #include "pageset.h"
 #include "radiogroup.h"
 
@@ -62,8 +63,11 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    child<QLineEdit>(child<QWidget>(&main, "TForm12"), "Edit1")->setText(QStringLiteral("1234"));
-    auto* smsCentre = child<QWidget>(&main, "TForm2");
+    auto* advanced = child<velmora::Page>(&main, "TForm12");
+    advanced->ensureBuilt();
+    child<QLineEdit>(advanced, "Edit1")->setText(QStringLiteral("1234"));
+    auto* smsCentre = child<velmora::Page>(&main, "TForm2");
+    smsCentre->ensureBuilt();
     child<velmora::RadioGroup>(smsCentre, "RadioGroup1")->setItemIndex(1);
     smsCentre->show();
     child<QPushButton>(smsCentre, "Button1")->click();
