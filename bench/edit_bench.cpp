@@ -8,6 +8,7 @@
 // its instructions alone.
 #include "errorbox.h"
 #include "mainpage.h"
+#include "page.h"
 #include "pageset.h"
 
 #include <QApplication>
@@ -88,6 +89,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     SilentErrorBox errors;
     velmora::PageSet pages(errors);
+    // Editing is measured on pages as the user has them: opened, so their controls are made.
+    for (velmora::Page* page : pages.mainPage().findChildren<velmora::Page*>()) {
+        page->ensureBuilt();
+    }
     QWidget* parameters = pages.mainPage().findChild<QWidget*>(QStringLiteral("TForm6"));
     auto* guarded = parameters->findChild<QLineEdit*>(QStringLiteral("Edit4"));
     auto* compose = parameters->findChild<QPushButton*>(QStringLiteral("Button4"));
