@@ -81,7 +81,7 @@ def measure_startup(build, runs, env):
     finally:
         server.terminate()
         server.wait()
-    print(f"Start-up to the first painted main window, every page made ({runs} paired runs, medians):")
+    print(f"Start-up to the first painted main window, as the program starts ({runs} paired runs, medians):")
     ok = report("time", statistics.median(times[bare]), statistics.median(times[ours]), "ms", 1.25)
     ok &= report("peak memory", statistics.median(peaks[bare]), statistics.median(peaks[ours]), "MiB", 1.25)
     ok &= report("instructions", counted[bare], counted[ours], "M", 1.25)

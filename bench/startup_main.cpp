@@ -1,4 +1,4 @@
-// The program's own start-up, every page made, ending right after the main window's first frame.
+// The program's own start-up, every page object made as in the shipped program, ending right after the main window's first frame.
 #include "errorbox.h"
 #include "firstpaint.h"
 #include "mainpage.h"
