@@ -36,6 +36,7 @@ private:
     void wireValueRow(const ValueRow& row, ValueSetting setting);
     void wireBalanceCheckNumber(const ValueRow& row);
 
+    // Once, when the controls are made: the notification mask starts fully ticked and nothing ticks it again.
     void FormCreate();
     // Edit1Change ... Edit6Change and CheckBox1Click ... CheckBox11Click: a shown command no longer matches.
     void InputChange();
