@@ -11,6 +11,13 @@ Refusal refusal(std::string_view message, Refusal::Repair repair = Refusal::Repa
     return Refusal{std::string(message), repair, order, std::string(bound)};
 }
 
+// Control codes would break the one line of text the unit reads, whatever the field's highest code.
+bool isPlainCharacter(char32_t character, int highestCode)
+{
+    const int code = windows1250Code(character);
+    return code >= 32 && code != 127 && code <= highestCode;
+}
+
 } // namespace
 
 std::string Refusal::repairedText(std::string_view lastAccepted) const
@@ -68,7 +75,7 @@ Verdict TextAndLength::operator()(std::string_view text) const
     }
     for (Utf8Reader reader(text); !reader.atEnd();) {
         const char32_t c = reader.next();
-        if (windows1250Code(c) > highestCode || (forbidHash && c == U'#')) {
+        if (!isPlainCharacter(c, highestCode) || (forbidHash && c == U'#')) {
             return refusal(plainTextMessage, Refusal::Repair::Restore);
         }
     }

@@ -63,8 +63,9 @@ struct DigitsAndValue {
     Verdict operator()(std::string_view text) const;
 };
 
-// Names, headers and message texts: at most `limit` characters, then the plain-text check (no character
-// whose Windows-1250 code is above `highestCode`, and no "#" where `forbidHash` is set).
+// Names, headers and message texts: at most `limit` characters, then the plain-text check (no control
+// character, below code 32 or 127; no character whose Windows-1250 code is above `highestCode`; and no "#"
+// where `forbidHash` is set).
 struct TextAndLength {
     static constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
 

@@ -1,5 +1,6 @@
 // The free-text rule family against the C library's UTF-8 and Windows-1250 converters.
 #include "check.h"
+#include "field.h"
 #include "input.h"
 #include "reference.h"
 #include "rules.h"
@@ -32,9 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "a too long text is restored before its box", text);
         return 0;
     }
-    const bool plain = std::none_of(characters->begin(), characters->end(), [&](char32_t c) {
-        return cp1250Code(c) > rule.highestCode || (rule.forbidHash && c == U'#');
-    });
+    const bool plain =
+        std::none_of(characters->begin(), characters->end(), [&](char32_t c) { return isRefusedCharacter(rule, c); });
     if (plain) {
         require(!verdict, "a plain text within its length is accepted", text);
     } else {

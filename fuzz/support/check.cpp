@@ -30,8 +30,10 @@ void checkCommand(const Command& command, std::string_view iku, std::size_t hash
     require(message.size() > iku.size() && message.starts_with(iku) && message[iku.size()] == '#',
             "a command starts with the IKU code and \"#\"", message);
     require(message.ends_with('#'), "a command ends with \"#\"", message);
-    require(std::all_of(message.begin(), message.end(), [](char c) { return static_cast<unsigned char>(c) <= 125; }),
-            "a command holds no character above code 125", message);
+    require(
+        std::all_of(message.begin(), message.end(),
+                    [](char c) { return static_cast<unsigned char>(c) >= 32 && static_cast<unsigned char>(c) <= 125; }),
+        "a command holds no control character and none above code 125", message);
     require(hashCount(message) == hashes, "a command carries one \"#\" per argument", message);
     require(!command.title.empty() && !command.prompt.empty(), "a command comes with its title and prompt", message);
 }

@@ -19,6 +19,12 @@ void checkAccepted(const DigitsAndValue& rule, std::string_view text)
             "an accepted value lies within its limits", text);
 }
 
+bool isRefusedCharacter(const TextAndLength& rule, char32_t c)
+{
+    const int code = cp1250Code(c);
+    return code < 32 || code == 127 || code > rule.highestCode || (rule.forbidHash && c == U'#');
+}
+
 void checkAccepted(const TextAndLength& rule, std::string_view text)
 {
     const std::optional<std::u32string> characters = decodeUtf8(text);
@@ -26,8 +32,7 @@ void checkAccepted(const TextAndLength& rule, std::string_view text)
     require(rule.limit == TextAndLength::kNoLimit || characters->size() <= rule.limit,
             "an accepted text keeps to its length", text);
     require(
-        std::none_of(characters->begin(), characters->end(),
-                     [&](char32_t c) { return cp1250Code(c) > rule.highestCode || (rule.forbidHash && c == U'#'); }),
+        std::none_of(characters->begin(), characters->end(), [&](char32_t c) { return isRefusedCharacter(rule, c); }),
         "an accepted text holds only characters its rule allows", text);
 }
 

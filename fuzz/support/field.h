@@ -9,6 +9,10 @@
 
 namespace velmora::fuzz {
 
+// Whether the free-text rule must refuse this character: a control code, one above the rule's highest code,
+// or "#" where the rule bans it.
+bool isRefusedCharacter(const TextAndLength& rule, char32_t c);
+
 // What an accepted text must be, by the rule's own terms, judged by the reference answers.
 void checkAccepted(const DigitsAndLength& rule, std::string_view text);
 void checkAccepted(const DigitsAndValue& rule, std::string_view text);

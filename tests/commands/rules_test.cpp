@@ -120,6 +120,14 @@ TEST(TextAndLength, LengthIsCheckedFirstAndRestoresBeforeTheBox)
         {"}", std::nullopt, {}},
         {"   ", std::nullopt, {}},
         {"\xff", "forbidden", Order::BoxThenRepair},
+        // control codes would split the one-line command
+        {"A\nB", "forbidden", Order::BoxThenRepair},
+        {"A\tB", "forbidden", Order::BoxThenRepair},
+        {"A\rB", "forbidden", Order::BoxThenRepair},
+        {std::string("A\0B", 3), "forbidden", Order::BoxThenRepair},
+        {"\x1f", "forbidden", Order::BoxThenRepair},
+        {"\x7f", "forbidden", Order::BoxThenRepair},
+        {" ", std::nullopt, {}},
     };
     for (const Row& row : rows) {
         const Verdict verdict = name(row.text);
@@ -148,6 +156,10 @@ TEST(TextAndLength, AnyCodePageCharacterCanBeAllowed)
     EXPECT_FALSE(anyText("*100#ąę~"));
     EXPECT_FALSE(anyText(std::string(40000, '1')));
     EXPECT_EQ(messageOf(anyText("中")), "not in code page");
+    for (const std::string& text :
+         std::initializer_list<std::string>{"*100#\n", "\t*100#", std::string("*1\0", 3), "*100\x7f#"}) {
+        EXPECT_EQ(messageOf(anyText(text)), "not in code page") << text;
+    }
 }
 
 TEST(PrefixRule, ReportsEveryFailingNonEmptyFieldInOrder)

@@ -91,6 +91,8 @@ private slots:
         QTest::newRow("21st character") << 5 << twenty << QStringLiteral("u") << kLengthMessage << twenty;
         QTest::newRow("user 10 #") << 10 << QStringLiteral("Ab") << QStringLiteral("#") << kPlainTextMessage
                                    << QStringLiteral("Ab#");
+        QTest::newRow("line break") << 3 << QStringLiteral("A") << QStringLiteral("\n") << kPlainTextMessage
+                                    << QStringLiteral("A\n");
     }
 
     void nameRule()
