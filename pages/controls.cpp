@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace velmora {
 
@@ -44,6 +45,9 @@ QLineEdit* makeEdit(QWidget* parent, const char* name)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
+    // Qt keeps 32,767 characters by default and cuts a longer paste without a word; some fields take text of
+    // any length, and a command is never shown cut.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     return edit;
 }
 

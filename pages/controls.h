@@ -24,6 +24,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text);
 // A label in the page's heading style: red and larger.
 QLabel* makeHeading(QWidget* parent, const char* name, const QString& text, int pixelSize = 13);
 
+// A field that holds text of any length.
 QLineEdit* makeEdit(QWidget* parent, const char* name);
 
 // A "Treść SMS" button whose tool tip names the section of the unit's manual. It never reacts to Enter in

@@ -17,7 +17,7 @@
 namespace velmora {
 DisplayBand::DisplayBand(const Names& names, QWidget* parent)
     : QWidget(parent), title_(makeHeading(this, names.title, QString(), 16)),
-      prompt_(makeHeading(this, names.prompt, QString(), 16)), result_(new QLineEdit(this)),
+      prompt_(makeHeading(this, names.prompt, QString(), 16)), result_(makeEdit(this, names.result)),
       copy_(makeComposeButton(this, "CopyButton",
                               QStringLiteral("Kopiuje treść komendy do schowka, aby wkleić ją w "
                                              "telefonie"),
@@ -28,7 +28,6 @@ DisplayBand::DisplayBand(const Names& names, QWidget* parent)
                             QStringLiteral("Kod QR"))),
       length_(new QLabel(this))
 {
-    result_->setObjectName(QLatin1String(names.result));
     result_->setReadOnly(true);
     setPixelSize(result_, 16);
     setTextColour(result_, Qt::black, QPalette::Text);

@@ -108,6 +108,9 @@ private slots:
         QTest::newRow("balance number") << 4 << QStringLiteral("*100中")
                                         << QStringLiteral("Numer badania stanu konta zawiera niedozwolony znak")
                                         << QString();
+        QTest::newRow("balance number tab")
+            << 4 << QStringLiteral("*100\t#") << QStringLiteral("Numer badania stanu konta zawiera niedozwolony znak")
+            << QString();
         QTest::newRow("quantity") << 5 << QStringLiteral("10000")
                                   << QStringLiteral("Maxymalna wartość ilościowego badania stanu konta to 9999")
                                   << QStringLiteral("9999");
@@ -160,6 +163,23 @@ private slots:
         QCOMPARE(f.errors.messages(), QStringList{message});
         QCOMPARE(f.bandAtBox, kEmptyBand);
         QVERIFY(enabledAtBox);
+    }
+
+    // Beyond Qt's default of 32,767 characters: the field keeps the whole paste and the command carries it whole.
+    void aLongBalanceNumberComposesWhole()
+    {
+        Fixture f;
+        QString number = QStringLiteral("*");
+        for (int i = 0; number.size() < 40000; ++i) {
+            number += QString::number(i % 10);
+        }
+        QLineEdit* field = f.edit(QStringLiteral("Edit4"));
+        field->insert(number);
+        QCOMPARE(field->text(), number);
+        f.press(button(4));
+        QCOMPARE(f.result->text().size(), 40006);
+        QCOMPARE(f.result->text(), QStringLiteral("0123#K") + number);
+        QVERIFY(f.errors.reports().empty());
     }
 
     void everyInputEmptiesTheBand()
