@@ -13,6 +13,7 @@ packages=(
     libqrencode-dev zbar-tools
     xvfb xauth libxcb1-dev
     desktop-file-utils appstream dpkg-dev file
+    clang libclang-rt-14-dev
 )
 
 usage() {
@@ -48,14 +49,18 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Configures and builds one preset of CMakePresets.json: default, asan or fuzz. With ccache at hand, builds
-# after the first take a fraction of the time.
+# Configures and builds one preset of CMakePresets.json (default, asan or fuzz), whole or only the targets
+# named after it. With ccache at hand, builds after the first take a fraction of the time.
 build() {
+    local preset=$1
+    shift
     if command -v ccache >/dev/null 2>&1; then
         export CMAKE_CXX_COMPILER_LAUNCHER=ccache
     fi
-    cmake --preset "$1"
-    cmake --build --preset "$1"
+    local targets=()
+    [ $# -eq 0 ] || targets=(--target "$@")
+    cmake --preset "$preset"
+    cmake --build --preset "$preset" "${targets[@]}"
 }
 
 build_and_test() {
@@ -67,7 +72,7 @@ build_and_test() {
 case "$1" in
     run)
         install_missing
-        build default
+        build default velmora-sms
         exec build/app/velmora-sms
         ;;
     test)
