@@ -5,12 +5,15 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
-# Debian 12 package names.
-packages=(
+# Debian 12 package names: what building and starting the program needs,
+program_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libjpeg-dev
-    libgtest-dev
-    libqrencode-dev zbar-tools
+    qt6-base-dev libjpeg-dev libqrencode-dev
+)
+# and what the tests and checks need besides: GoogleTest; zbar to read QR codes back; Xvfb and xcb for the
+# smoke test; the menu entry, metainfo and package checks; and clang with libFuzzer and the sanitizers' runtime.
+test_packages=(
+    libgtest-dev zbar-tools
     xvfb xauth libxcb1-dev
     desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-14-dev
@@ -23,7 +26,7 @@ usage() {
 
 install_missing() {
     local missing=()
-    for package in "${packages[@]}"; do
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
         fi
@@ -49,18 +52,18 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Configures and builds one preset of CMakePresets.json (default, asan or fuzz), whole or only the targets
-# named after it. With ccache at hand, builds after the first take a fraction of the time.
+# Configures and builds one preset of CMakePresets.json (default, asan or fuzz): with the tests, or only the
+# program. With ccache at hand, builds after the first take a fraction of the time.
 build() {
-    local preset=$1
-    shift
     if command -v ccache >/dev/null 2>&1; then
         export CMAKE_CXX_COMPILER_LAUNCHER=ccache
     fi
-    local targets=()
-    [ $# -eq 0 ] || targets=(--target "$@")
-    cmake --preset "$preset"
-    cmake --build --preset "$preset" "${targets[@]}"
+    cmake --preset "$1" -DBUILD_TESTING="${2:-ON}"
+    if [ "${2:-ON}" = ON ]; then
+        cmake --build --preset "$1"
+    else
+        cmake --build --preset "$1" --target velmora-sms
+    fi
 }
 
 build_and_test() {
@@ -71,12 +74,12 @@ build_and_test() {
 [ $# -eq 1 ] || usage
 case "$1" in
     run)
-        install_missing
-        build default velmora-sms
+        install_missing "${program_packages[@]}"
+        build default OFF
         exec build/app/velmora-sms
         ;;
     test)
-        install_missing
+        install_missing "${program_packages[@]}" "${test_packages[@]}"
         build_and_test default
         packaging/check-package.sh build
         build_and_test asan

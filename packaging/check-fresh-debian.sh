@@ -112,7 +112,8 @@ check_run() {
         echo "run: the program stopped by itself" >&2
         exit 1
     fi
-    kill "$pid"
+    # In its own PID namespace the program is the namespace's first process, which only SIGKILL ends from outside.
+    kill -KILL "$pid"
     wait "$runner" || true
     echo "run: the program started ${seconds} s after ./build.sh run in a fresh root"
     remove_root "$root"
