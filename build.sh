@@ -11,12 +11,14 @@ program_packages=(
     qt6-base-dev libjpeg-dev libqrencode-dev
 )
 # and what the tests and checks need besides: GoogleTest; zbar to read QR codes back; Xvfb and xcb for the
-# smoke test; the menu entry, metainfo and package checks; and clang with libFuzzer and the sanitizers' runtime.
+# smoke test; the menu entry, metainfo and package checks; clang with libFuzzer and the sanitizers' runtime;
+# and ModemManager, a bus and python-dbusmock for the sending tests.
 test_packages=(
     libgtest-dev zbar-tools
     xvfb xauth libxcb1-dev
     desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-14-dev
+    modemmanager dbus python3-dbusmock
 )
 
 usage() {

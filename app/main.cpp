@@ -1,6 +1,9 @@
 #include "errorbox.h"
 #include "mainpage.h"
+#include "modemroutes.h"
+#include "outbox.h"
 #include "pageset.h"
+#include "questionbox.h"
 
 #include <QApplication>
 
@@ -10,7 +13,11 @@ int main(int argc, char** argv)
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
     velmora::ModalErrorBox errors;
-    velmora::PageSet pages(errors);
+    velmora::ModalQuestionBox questions;
+    // Made now, but the system bus is first touched when a send window opens.
+    velmora::ModemFinder modems;
+    velmora::Outbox outbox(modems);
+    velmora::PageSet pages(errors, velmora::Sending{outbox, questions});
     pages.mainPage().show();
     return QApplication::exec();
 }

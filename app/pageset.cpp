@@ -8,6 +8,7 @@
 #include "mainpage.h"
 #include "qrwindow.h"
 #include "remotecontrolspage.h"
+#include "sendwindow.h"
 #include "smscentrepage.h"
 #include "systemparameterspage.h"
 #include "testmessagespage.h"
@@ -16,7 +17,7 @@
 
 namespace velmora {
 
-PageSet::PageSet(ErrorBox& errors)
+PageSet::PageSet(ErrorBox& errors, std::optional<Sending> sending) : sending_(sending)
 {
     // The main page comes first, although its choices open pages made after it: they are looked up only
     // when chosen, as is the IKU code, which the configuration pages read at the moment they compose.
@@ -36,25 +37,39 @@ PageSet::PageSet(ErrorBox& errors)
     form13_ = new TForm13(errors, owner);
 
     for (Page* page : owner->findChildren<Page*>(Qt::FindDirectChildrenOnly)) {
-        QObject::connect(page, &Page::built, page, [this, page] { shareQrWindow(*page); });
+        QObject::connect(page, &Page::built, page, [this, page] { shareWindows(*page); });
     }
 }
 
 PageSet::~PageSet() = default;
 
-void PageSet::shareQrWindow(const Page& page)
+void PageSet::shareWindows(const Page& page)
 {
     const QList<DisplayBand*> bands = page.findChildren<DisplayBand*>();
     if (bands.isEmpty()) {
         return;
     }
-    // One QR window for every page, so the unit's number is typed once per run.
-    if (qrWindow_ == nullptr) {
-        qrWindow_ = new QrWindow(form1_.get());
-    }
+    makeSharedWindows();
     for (DisplayBand* band : bands) {
         band->setQrWindow(qrWindow_);
+        band->setSendWindow(sendWindow_);
     }
+}
+
+// One QR window and one send window for every page, made with the first page that shows commands. They share
+// the unit's number, so it is typed once per run, in either.
+void PageSet::makeSharedWindows()
+{
+    if (qrWindow_ != nullptr) {
+        return;
+    }
+    qrWindow_ = new QrWindow(form1_.get());
+    if (!sending_) {
+        return;
+    }
+    sendWindow_ = new SendWindow(sending_->outbox, sending_->questions, form1_.get());
+    QObject::connect(qrWindow_, &QrWindow::numberChanged, sendWindow_, &SendWindow::setNumber);
+    QObject::connect(sendWindow_, &SendWindow::numberChanged, qrWindow_, &QrWindow::setNumber);
 }
 
 std::string PageSet::ikuCode() const

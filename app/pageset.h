@@ -1,13 +1,17 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace velmora {
 
 class ErrorBox;
+class Outbox;
 class Page;
 class QrWindow;
+class QuestionBox;
+class SendWindow;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -20,11 +24,18 @@ class Tform11;
 class TForm12;
 class TForm13;
 
+// What the pages need to send commands from the computer.
+struct Sending {
+    Outbox& outbox;
+    QuestionBox& questions;
+};
+
 // Every page of the program, made once and in a fixed order; the main page owns the others, so they live
-// until it is destroyed. Pages reach each other only through what this wiring hands them.
+// until it is destroyed. Pages reach each other only through what this wiring hands them. Without `sending`
+// the pages offer no sending.
 class PageSet {
 public:
-    explicit PageSet(ErrorBox& errors);
+    explicit PageSet(ErrorBox& errors, std::optional<Sending> sending = std::nullopt);
     ~PageSet();
     PageSet(const PageSet&) = delete;
     PageSet& operator=(const PageSet&) = delete;
@@ -33,7 +44,8 @@ public:
 
 private:
     std::string ikuCode() const;
-    void shareQrWindow(const Page& page);
+    void shareWindows(const Page& page);
+    void makeSharedWindows();
 
     std::unique_ptr<TForm1> form1_;
     TForm2* form2_ = nullptr;
@@ -46,7 +58,9 @@ private:
     Tform11* form11_ = nullptr;
     TForm12* form12_ = nullptr;
     TForm13* form13_ = nullptr;
+    std::optional<Sending> sending_;
     QrWindow* qrWindow_ = nullptr;
+    SendWindow* sendWindow_ = nullptr;
 };
 
 } // namespace velmora

@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "errorbox.h"
 #include "qrwindow.h"
+#include "sendwindow.h"
 #include "smslength.h"
 #include "text.h"
 
@@ -26,6 +27,10 @@ DisplayBand::DisplayBand(const Names& names, QWidget* parent)
                             QStringLiteral("Pokazuje komendę jako kod QR: zeskanowany telefonem "
                                            "otwiera SMS z gotową treścią"),
                             QStringLiteral("Kod QR"))),
+      send_(makeComposeButton(this, "SendButton",
+                              QStringLiteral("Wysyła komendę SMS-em do centrali: przez modem GSM podłączony do "
+                                             "komputera albo przez telefon sparowany z komputerem"),
+                              QStringLiteral("Wyślij"))),
       length_(new QLabel(this))
 {
     result_->setReadOnly(true);
@@ -36,6 +41,8 @@ DisplayBand::DisplayBand(const Names& names, QWidget* parent)
     length_->setWordWrap(true);
     copy_->setEnabled(false);
     qr_->setEnabled(false);
+    send_->setEnabled(false);
+    send_->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -45,12 +52,20 @@ DisplayBand::DisplayBand(const Names& names, QWidget* parent)
     resultRow->addWidget(result_, 1);
     resultRow->addWidget(copy_);
     resultRow->addWidget(qr_);
+    resultRow->addWidget(send_);
     layout->addLayout(resultRow);
     layout->addWidget(length_);
 
     connect(result_, &QLineEdit::textChanged, this, &DisplayBand::onResultChanged);
     connect(copy_, &QPushButton::clicked, this, &DisplayBand::copyCommand);
     connect(qr_, &QPushButton::clicked, this, &DisplayBand::showQrCode);
+    connect(send_, &QPushButton::clicked, this, &DisplayBand::sendCommand);
+}
+
+void DisplayBand::setSendWindow(SendWindow* window)
+{
+    sendWindow_ = window;
+    send_->setVisible(window != nullptr);
 }
 
 void DisplayBand::clear()
@@ -108,6 +123,7 @@ void DisplayBand::onResultChanged(const QString& text)
 {
     copy_->setEnabled(!text.isEmpty());
     qr_->setEnabled(!text.isEmpty());
+    send_->setEnabled(!text.isEmpty());
     if (text.isEmpty()) {
         length_->clear();
         return;
@@ -128,6 +144,13 @@ void DisplayBand::showQrCode()
         qrWindow_ = new QrWindow(this);
     }
     qrWindow_->showFor(result_->text());
+}
+
+void DisplayBand::sendCommand()
+{
+    if (sendWindow_ != nullptr) {
+        sendWindow_->showFor(result_->text());
+    }
 }
 
 } // namespace velmora

@@ -12,10 +12,12 @@ namespace velmora {
 
 class ErrorBox;
 class QrWindow;
+class SendWindow;
 
 // The operation title, the send prompt and the result field that every composing page shows under its
-// inputs. The result field is read-only but selectable. Beside it, for the way to the phone: a button that
-// copies the command, a button that shows it as a QR code, and under it the command's SMS length.
+// inputs. The result field is read-only but selectable. Beside it, the ways to the unit: a button that copies
+// the command, one that shows it as a QR code for a phone, one that sends it from the computer; and under it
+// the command's SMS length.
 class DisplayBand final : public QWidget {
     Q_OBJECT
 
@@ -44,6 +46,9 @@ public:
     // Without one, the band makes its own on first use.
     void setQrWindow(QrWindow* window) { qrWindow_ = window; }
 
+    // The window that sends the command, shared by every page; without one the band offers no sending.
+    void setSendWindow(SendWindow* window);
+
     // Puts the command into the result field, then sets the send prompt and the operation title.
     void showCommand(const Command& command);
 
@@ -57,14 +62,17 @@ private:
     void onResultChanged(const QString& text);
     void copyCommand();
     void showQrCode();
+    void sendCommand();
 
     QLabel* title_;
     QLabel* prompt_;
     QLineEdit* result_;
     QPushButton* copy_;
     QPushButton* qr_;
+    QPushButton* send_;
     QLabel* length_;
     QrWindow* qrWindow_ = nullptr;
+    SendWindow* sendWindow_ = nullptr;
 };
 
 } // namespace velmora

@@ -102,7 +102,22 @@ QrWindow::QrWindow(QWidget* parent)
     QPushButton* close = makeComposeButton(this, nullptr, QString(), QStringLiteral("Zamknij"));
     layout->addWidget(close, 0, Qt::AlignRight);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
-    connect(number_, &QLineEdit::textChanged, this, &QrWindow::refresh);
+    connect(number_, &QLineEdit::textChanged, this, [this](const QString& digits) {
+        refresh();
+        emit numberChanged(digits);
+    });
+}
+
+QString QrWindow::number() const
+{
+    return number_->text();
+}
+
+void QrWindow::setNumber(const QString& digits)
+{
+    if (digits != number_->text()) {
+        number_->setText(digits);
+    }
 }
 
 void QrWindow::showFor(const QString& command)

@@ -53,6 +53,13 @@ public:
 
     QString payload() const;
 
+    // The unit's number, digits only, as typed here or in the send window.
+    QString number() const;
+    void setNumber(const QString& digits);
+
+signals:
+    void numberChanged(const QString& digits);
+
 private:
     void refresh();
 

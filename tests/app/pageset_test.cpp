@@ -1,10 +1,14 @@
 #include "advancedpage.h"
 #include "displayband.h"
+#include "fakeroutes.h"
 #include "mainpage.h"
 #include "modal.h"
+#include "outbox.h"
 #include "pageset.h"
 #include "qrwindow.h"
 #include "recordingerrorbox.h"
+#include "scriptedquestions.h"
+#include "sendwindow.h"
 #include "smscentrepage.h"
 #include "testmain.h"
 
@@ -14,6 +18,33 @@
 using namespace velmora;
 using velmora::test::ModalWatcher;
 using velmora::test::RecordingErrorBox;
+
+namespace {
+
+// Shows a command in the band of a page, made on its first showing.
+DisplayBand* bandWithCommand(const PageSet& pages, const char* pageName)
+{
+    auto* page = pages.mainPage().findChild<Page*>(QLatin1String(pageName));
+    if (page == nullptr) {
+        return nullptr;
+    }
+    page->ensureBuilt();
+    auto* band = page->findChild<DisplayBand*>();
+    if (band != nullptr) {
+        band->showCommand({"1234#S#", "Tytuł", "Wyślij"});
+    }
+    return band;
+}
+
+// Clicks the band's button and hands the modal window it opens to `act`.
+QStringList openFromBand(DisplayBand* band, const char* button, const std::function<void(QWidget*)>& act)
+{
+    ModalWatcher watcher(act);
+    band->findChild<QPushButton*>(QLatin1String(button))->click();
+    return watcher.seen();
+}
+
+} // namespace
 
 class PageSetTest : public QObject {
     Q_OBJECT
@@ -104,6 +135,44 @@ private slots:
         }
         QCOMPARE(numbers, (QStringList{QString(), QStringLiteral("48601123456")}));
         QCOMPARE(pages.mainPage().findChildren<QrWindow*>().size(), 1);
+        QVERIFY(bandWithCommand(pages, "TForm2")->findChild<QPushButton*>(QStringLiteral("SendButton"))->isHidden());
+    }
+
+    // The unit's number is typed once per run, in the QR window or the send window, whichever comes first.
+    void theSendWindowIsSharedAndKeepsTheNumberWithTheQrWindow()
+    {
+        RecordingErrorBox errors;
+        test::FakeFinder finder;
+        Outbox outbox(finder);
+        test::ScriptedQuestions questions;
+        PageSet pages(errors, Sending{outbox, questions});
+
+        DisplayBand* userNumbers = bandWithCommand(pages, "TForm3");
+        DisplayBand* testMessages = bandWithCommand(pages, "Tform11");
+        QVERIFY(userNumbers && testMessages);
+        auto* send = testMessages->findChild<QPushButton*>(QStringLiteral("SendButton"));
+        QVERIFY(send && !send->isHidden() && send->isEnabled());
+        QCOMPARE(finder.starts(), 0);
+
+        openFromBand(userNumbers, "QrButton", [](QWidget* shown) {
+            shown->findChild<QLineEdit*>(QStringLiteral("QrNumber"))->setText(QStringLiteral("48601123456"));
+        });
+        QString seenInSendWindow;
+        const QStringList seen = openFromBand(testMessages, "SendButton", [&](QWidget* shown) {
+            auto* number = shown->findChild<QLineEdit*>(QStringLiteral("SendNumber"));
+            seenInSendWindow = number->text();
+            number->setText(QStringLiteral("48700200300"));
+        });
+        QCOMPARE(seen, QStringList{QStringLiteral("SendWindow")});
+        QCOMPARE(seenInSendWindow, QStringLiteral("48601123456"));
+        QCOMPARE(finder.starts(), 1);
+        openFromBand(userNumbers, "QrButton", [&](QWidget* shown) {
+            QCOMPARE(shown->findChild<QLineEdit*>(QStringLiteral("QrNumber"))->text(), QStringLiteral("48700200300"));
+        });
+        QCOMPARE(pages.mainPage().findChildren<SendWindow*>().size(), 1);
+
+        testMessages->clear();
+        QVERIFY(!send->isEnabled());
     }
 };
 

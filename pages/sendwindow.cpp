@@ -1,0 +1,225 @@
+#include "sendwindow.h"
+
+#include "controls.h"
+#include "outbox.h"
+#include "page.h"
+#include "questionbox.h"
+#include "smslogwindow.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+namespace velmora {
+namespace {
+
+QString clockTime(const QDateTime& at)
+{
+    return at.toString(QStringLiteral("HH:mm:ss"));
+}
+
+QLabel* makeBuddy(QWidget* parent, const QString& text, QWidget* buddy)
+{
+    QLabel* label = makeLabel(parent, nullptr, text);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+QString describeForWindow(const SendProgress& progress)
+{
+    switch (progress.stage) {
+    case SendProgress::Stage::Waiting:
+        return QStringLiteral("W kolejce: najpierw zostaną wysłane wcześniejsze wiadomości.");
+    case SendProgress::Stage::Sending:
+        return QStringLiteral("Wysyłanie…");
+    case SendProgress::Stage::Sent:
+        return QStringLiteral("Wysłano ") + clockTime(progress.at);
+    case SendProgress::Stage::HandedOver:
+        return QStringLiteral("Przekazano do telefonu ") + progress.detail + QStringLiteral(" (") +
+               clockTime(progress.at) + QLatin1Char(')');
+    case SendProgress::Stage::Failed:
+        return QStringLiteral("Nie wysłano: ") + progress.detail;
+    }
+    return {};
+}
+
+SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
+    : QDialog(parent), outbox_(outbox), questions_(questions), text_(makeEdit(this, "SendText")),
+      number_(makeEdit(this, "SendNumber")), route_(new QComboBox(this)),
+      confirm_(makeComposeButton(this, "SendConfirm", QStringLiteral("Wysyła komendę na numer centrali wybraną drogą"),
+                                 QStringLiteral("Wyślij"))),
+      status_(makeLabel(this, "SendStatus", QString()))
+{
+    setObjectName(QStringLiteral("SendWindow"));
+    setWindowTitle(QStringLiteral("Wysyłanie SMS do centrali"));
+    setModal(true);
+    applyPageLook(this, QColor(0, 0, 128));
+
+    text_->setReadOnly(true);
+    number_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), number_));
+    number_->setPlaceholderText(QStringLiteral("np. 48601123456"));
+    number_->setToolTip(QStringLiteral("Numer karty SIM centrali w postaci międzynarodowej: kod kraju i numer, "
+                                       "same cyfry."));
+    route_->setObjectName(QStringLiteral("SendRoute"));
+    route_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status_->setMinimumHeight(status_->fontMetrics().lineSpacing() * 3);
+    QPushButton* log = makeComposeButton(this, "SmsLogButton",
+                                         QStringLiteral("Wszystkie wiadomości wysłane i odebrane od uruchomienia "
+                                                        "programu"),
+                                         QStringLiteral("Dziennik SMS"));
+    QPushButton* close = makeComposeButton(this, "SendClose", QString(), QStringLiteral("Zamknij"));
+
+    auto* form = new QFormLayout;
+    form->addRow(makeBuddy(this, QStringLiteral("&Komenda:"), text_), text_);
+    form->addRow(makeBuddy(this, QStringLiteral("&Numer karty SIM centrali:"), number_), number_);
+    form->addRow(makeBuddy(this, QStringLiteral("Wyślij &przez:"), route_), route_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(log);
+    buttons->addStretch(1);
+    buttons->addWidget(confirm_);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(status_);
+    layout->addLayout(buttons);
+    setMinimumWidth(520);
+
+    connect(number_, &QLineEdit::textChanged, this, [this](const QString& digits) {
+        updateConfirm();
+        emit numberChanged(digits);
+    });
+    connect(route_, &QComboBox::currentIndexChanged, this, &SendWindow::updateConfirm);
+    connect(confirm_, &QPushButton::clicked, this, &SendWindow::confirm);
+    connect(log, &QPushButton::clicked, this, &SendWindow::showLog);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(&outbox_.finder(), &RouteFinder::routesChanged, this, &SendWindow::refreshRoutes);
+    connect(&outbox_, &Outbox::progressed, this, &SendWindow::onProgress);
+    connect(&outbox_, &Outbox::replyReceived, this, &SendWindow::onReply);
+    updateConfirm();
+}
+
+void SendWindow::showFor(const QString& command)
+{
+    text_->setText(command);
+    text_->setCursorPosition(0);
+    ticket_.reset();
+    onItsWay_ = false;
+    progressLine_.clear();
+    replyLine_.clear();
+    outbox_.start();
+    refreshRoutes();
+    number_->setFocus();
+    exec();
+}
+
+QString SendWindow::number() const
+{
+    return number_->text();
+}
+
+void SendWindow::setNumber(const QString& digits)
+{
+    if (digits != number_->text()) {
+        number_->setText(digits);
+    }
+}
+
+void SendWindow::refreshRoutes()
+{
+    const QPointer<Route> chosen = chosenRoute();
+    routes_.clear();
+    route_->clear();
+    for (Route* route : outbox_.finder().routes()) {
+        routes_ << route;
+        route_->addItem(route->label());
+    }
+    const qsizetype kept = routes_.indexOf(chosen);
+    route_->setCurrentIndex(kept >= 0 ? static_cast<int>(kept) : (routes_.isEmpty() ? -1 : 0));
+    route_->setEnabled(!routes_.isEmpty());
+    showStatus();
+}
+
+Route* SendWindow::chosenRoute() const
+{
+    const int index = route_->currentIndex();
+    return index >= 0 && index < routes_.size() ? routes_[index].data() : nullptr;
+}
+
+void SendWindow::updateConfirm()
+{
+    confirm_->setEnabled(!onItsWay_ && isInternationalNumber(number_->text()) && chosenRoute() != nullptr);
+}
+
+void SendWindow::confirm()
+{
+    Route* route = chosenRoute();
+    if (onItsWay_ || route == nullptr || !isInternationalNumber(number_->text())) {
+        return;
+    }
+    bool consented = false;
+    if (const QString question = route->consentQuestion(); !question.isEmpty()) {
+        if (!questions_.ask(question)) {
+            progressLine_ = QStringLiteral("Nie wysłano.");
+            showStatus();
+            return;
+        }
+        consented = true;
+    }
+    onItsWay_ = true;
+    ticket_ = outbox_.send(route, {QLatin1Char('+') + number_->text(), text_->text()}, consented);
+    progressLine_ = describeForWindow({SendProgress::Stage::Waiting});
+    updateConfirm();
+    showStatus();
+}
+
+void SendWindow::onProgress(int ticket, const SendProgress& progress)
+{
+    if (ticket != ticket_) {
+        return;
+    }
+    progressLine_ = describeForWindow(progress);
+    if (progress.isFinal()) {
+        onItsWay_ = false;
+        updateConfirm();
+    }
+    showStatus();
+}
+
+void SendWindow::onReply(const IncomingSms& sms)
+{
+    replyLine_ = QStringLiteral("Nowa odpowiedź centrali (%1): %2").arg(clockTime(sms.received), sms.text);
+    showStatus();
+}
+
+void SendWindow::showStatus()
+{
+    QStringList lines;
+    if (!progressLine_.isEmpty()) {
+        lines << progressLine_;
+    } else if (routes_.isEmpty()) {
+        lines << outbox_.finder().absenceReason();
+    }
+    if (!replyLine_.isEmpty()) {
+        lines << replyLine_;
+    }
+    status_->setText(lines.join(QLatin1Char('\n')));
+}
+
+void SendWindow::showLog()
+{
+    if (logWindow_ == nullptr) {
+        logWindow_ = new SmsLogWindow(outbox_.log(), this);
+    }
+    logWindow_->exec();
+}
+
+} // namespace velmora

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "sms.h"
+
+#include <QDialog>
+#include <QList>
+#include <QPointer>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace velmora {
+
+class Outbox;
+class QuestionBox;
+class Route;
+class SmsLogWindow;
+
+// Sends a composed command to the alarm unit's SIM card by one of the routes found (a modem or a phone), and
+// follows it: waiting, sending, sent or why not. Nothing is lost on failure: the command stays on its page.
+class SendWindow final : public QDialog {
+    Q_OBJECT
+
+public:
+    SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent = nullptr);
+
+    // Shows the window modally for this command; returns when it is closed. The first showing starts the
+    // search for routes.
+    void showFor(const QString& command);
+
+    // The unit's number, digits only, as typed here or in the QR code window.
+    QString number() const;
+    void setNumber(const QString& digits);
+
+signals:
+    void numberChanged(const QString& digits);
+
+private:
+    void refreshRoutes();
+    Route* chosenRoute() const;
+    void updateConfirm();
+    void confirm();
+    void onProgress(int ticket, const SendProgress& progress);
+    void onReply(const IncomingSms& sms);
+    void showStatus();
+    void showLog();
+
+    Outbox& outbox_;
+    QuestionBox& questions_;
+    QLineEdit* text_;
+    QLineEdit* number_;
+    QComboBox* route_;
+    QPushButton* confirm_;
+    QLabel* status_;
+    QList<QPointer<Route>> routes_;
+    std::optional<int> ticket_;
+    bool onItsWay_ = false;
+    QString progressLine_;
+    QString replyLine_;
+    SmsLogWindow* logWindow_ = nullptr;
+};
+
+// What a message's progress reads as in the send window.
+QString describeForWindow(const SendProgress& progress);
+
+} // namespace velmora

@@ -1,0 +1,40 @@
+#include "smslogwindow.h"
+
+#include "controls.h"
+
+#include <QAbstractItemModel>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+SmsLogWindow::SmsLogWindow(QAbstractItemModel& log, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("SmsLog"));
+    setWindowTitle(QStringLiteral("Dziennik SMS"));
+    setModal(true);
+
+    auto* list = new QTableView(this);
+    list->setObjectName(QStringLiteral("SmsLogList"));
+    list->setAccessibleName(QStringLiteral("Wiadomości wysłane i odebrane"));
+    list->setModel(&log);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setWordWrap(false);
+    list->verticalHeader()->hide();
+    list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list->horizontalHeader()->setStretchLastSection(true);
+    connect(&log, &QAbstractItemModel::rowsInserted, list, &QTableView::scrollToBottom);
+
+    QPushButton* close = makeComposeButton(this, "SmsLogClose", QString(), QStringLiteral("Zamknij"));
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    resize(760, 360);
+}
+
+} // namespace velmora

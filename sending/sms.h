@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDateTime>
+#include <QMetaType>
+#include <QString>
+
+namespace velmora {
+
+// A text on its way to a number in international form ("+" and the digits).
+struct OutgoingSms {
+    QString number;
+    QString text;
+};
+
+// A text that arrived through one of the routes.
+struct IncomingSms {
+    QString number;
+    QString text;
+    QDateTime received;
+};
+
+// How far a message has come. Each message goes through some of Waiting and Sending, then ends with exactly
+// one of the final stages.
+struct SendProgress {
+    enum class Stage {
+        Waiting,    // behind other messages in the queue
+        Sending,    // with the route
+        Sent,       // the network took it (a modem knows this)
+        HandedOver, // a phone took it; whether it left the phone cannot be known here
+        Failed,
+    };
+
+    SendProgress(Stage stage = Stage::Waiting, QString detail = {}, QString technical = {})
+        : stage(stage), detail(std::move(detail)), technical(std::move(technical))
+    {}
+
+    Stage stage;
+    // Failed: the reason, in words the user can act on. HandedOver: the phone's name.
+    QString detail;
+    // Failed: what the service said, for the log; may be empty.
+    QString technical;
+    QDateTime at = QDateTime::currentDateTime();
+
+    bool isFinal() const { return stage == Stage::Sent || stage == Stage::HandedOver || stage == Stage::Failed; }
+
+    static SendProgress failed(QString detail, QString technical = {})
+    {
+        return {Stage::Failed, std::move(detail), std::move(technical)};
+    }
+};
+
+// A number a message can be sent to: the country code and the number, 9 to 15 digits, no leading zero.
+bool isInternationalNumber(const QString& digits);
+
+// Whether two numbers reach the same phone: the same digits, with or without the country code. Replies may
+// come back as "+48601123456" to a command sent to "48601123456", or in national form.
+bool isSameNumber(const QString& a, const QString& b);
+
+} // namespace velmora
+
+Q_DECLARE_METATYPE(velmora::IncomingSms)
+Q_DECLARE_METATYPE(velmora::SendProgress)

@@ -1,0 +1,96 @@
+#include "smslog.h"
+
+namespace velmora {
+
+QString describeForLog(const SendProgress& progress)
+{
+    switch (progress.stage) {
+    case SendProgress::Stage::Waiting:
+        return QStringLiteral("w kolejce");
+    case SendProgress::Stage::Sending:
+        return QStringLiteral("wysyłanie");
+    case SendProgress::Stage::Sent:
+        return QStringLiteral("wysłano");
+    case SendProgress::Stage::HandedOver:
+        return QStringLiteral("przekazano do telefonu ") + progress.detail;
+    case SendProgress::Stage::Failed:
+        return QStringLiteral("błąd: ") + progress.detail;
+    }
+    return {};
+}
+
+int SmsLog::addOutgoing(const OutgoingSms& sms)
+{
+    append({QDateTime::currentDateTime(), true, sms.number, sms.text, describeForLog({}), {}});
+    return static_cast<int>(entries_.size()) - 1;
+}
+
+void SmsLog::setProgress(int row, const SendProgress& progress)
+{
+    Entry& entry = entries_.at(static_cast<std::size_t>(row));
+    entry.time = progress.at;
+    entry.state = describeForLog(progress);
+    entry.technical = progress.technical;
+    emit dataChanged(index(row, Time), index(row, State));
+}
+
+void SmsLog::addIncoming(const IncomingSms& sms)
+{
+    append({sms.received, false, sms.number, sms.text, QStringLiteral("odebrano"), {}});
+}
+
+void SmsLog::append(Entry entry)
+{
+    const int row = static_cast<int>(entries_.size());
+    beginInsertRows({}, row, row);
+    entries_.push_back(std::move(entry));
+    endInsertRows();
+}
+
+int SmsLog::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+}
+
+int SmsLog::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant SmsLog::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    const Entry& entry = entries_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::ToolTipRole && index.column() == State && !entry.technical.isEmpty()) {
+        return entry.technical;
+    }
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    switch (index.column()) {
+    case Time:
+        return entry.time.toString(QStringLiteral("HH:mm:ss"));
+    case Direction:
+        return entry.outgoing ? QStringLiteral("wysłany") : QStringLiteral("odebrany");
+    case Number:
+        return entry.number;
+    case Text:
+        return entry.text;
+    case State:
+        return entry.state;
+    }
+    return {};
+}
+
+QVariant SmsLog::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return {};
+    }
+    static const char* const kHeaders[ColumnCount] = {"Czas", "Kierunek", "Numer", "Treść", "Stan"};
+    return section >= 0 && section < ColumnCount ? QString::fromUtf8(kHeaders[section]) : QVariant();
+}
+
+} // namespace velmora

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "sms.h"
+
+#include <QAbstractTableModel>
+#include <vector>
+
+namespace velmora {
+
+// Every message sent or received in this run, one row each, oldest first: time, direction, number, text and
+// state. Lives only as long as the program: nothing is written anywhere.
+class SmsLog final : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column { Time, Direction, Number, Text, State, ColumnCount };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // Adds a message on its way; returns its row for the progress that follows.
+    int addOutgoing(const OutgoingSms& sms);
+    void setProgress(int row, const SendProgress& progress);
+    void addIncoming(const IncomingSms& sms);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    struct Entry {
+        QDateTime time;
+        bool outgoing;
+        QString number;
+        QString text;
+        QString state;
+        QString technical;
+    };
+
+    void append(Entry entry);
+
+    std::vector<Entry> entries_;
+};
+
+// What a progress stage reads as in the log's state column.
+QString describeForLog(const SendProgress& progress);
+
+} // namespace velmora

@@ -1,0 +1,214 @@
+#include "fakeroutes.h"
+#include "modal.h"
+#include "outbox.h"
+#include "pagetest.h"
+#include "scriptedquestions.h"
+#include "sendwindow.h"
+#include "testmain.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+using Stage = SendProgress::Stage;
+
+const QString kCommand = QStringLiteral("1234#MCI#1#Drzwi {A}#");
+
+// The send window over a fake finder. Each test acts on the open window from `whileOpen`, which runs once the
+// window is shown and closes it afterwards.
+struct Fixture {
+    FakeFinder finder;
+    Outbox outbox{finder};
+    ScriptedQuestions questions;
+    SendWindow window{outbox, questions};
+    FakeRoute modem{QStringLiteral("Modem: Huawei E3372 (+48500100200)")};
+    FakeRoute phone{QStringLiteral("Telefon: Pixel 7")};
+
+    QLineEdit* number = child<QLineEdit>(&window, QStringLiteral("SendNumber"));
+    QComboBox* route = child<QComboBox>(&window, QStringLiteral("SendRoute"));
+    QPushButton* confirm = child<QPushButton>(&window, QStringLiteral("SendConfirm"));
+    QLabel* status = child<QLabel>(&window, QStringLiteral("SendStatus"));
+
+    void whileOpen(const std::function<void()>& steps)
+    {
+        bool ran = false;
+        ModalWatcher watcher([&](QWidget* shown) {
+            if (shown == &window && !ran) {
+                ran = true;
+                steps();
+            }
+        });
+        window.showFor(kCommand);
+        QVERIFY(ran);
+    }
+};
+
+} // namespace
+
+class SendWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsTheExactCommandAndTheRoutesFound()
+    {
+        Fixture f;
+        f.whileOpen([&] {
+            QCOMPARE(child<QLineEdit>(&f.window, QStringLiteral("SendText"))->text(), kCommand);
+            QVERIFY(child<QLineEdit>(&f.window, QStringLiteral("SendText"))->isReadOnly());
+            QCOMPARE(f.finder.starts(), 1);
+            QCOMPARE(f.status->text(), QStringLiteral("Brak drogi."));
+            QVERIFY(!f.route->isEnabled());
+            f.finder.setRoutes({&f.modem, &f.phone});
+            QCOMPARE(f.route->count(), 2);
+            QCOMPARE(f.route->itemText(0), f.modem.label());
+            QCOMPARE(f.route->itemText(1), f.phone.label());
+            QCOMPARE(f.status->text(), QString());
+            // A refresh keeps the route chosen.
+            f.route->setCurrentIndex(1);
+            f.finder.setRoutes({&f.modem, &f.phone});
+            QCOMPARE(f.route->currentIndex(), 1);
+        });
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Wysyłanie SMS do centrali"));
+    }
+
+    void sendsOnlyWithAValidNumberAndARoute_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("withRoute");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("valid") << QStringLiteral("48601123456") << true << true;
+        QTest::newRow("no route") << QStringLiteral("48601123456") << false << false;
+        QTest::newRow("no country code") << QStringLiteral("60112345") << true << false;
+        QTest::newRow("letters dropped") << QStringLiteral("+48 601-123-456") << true << true;
+        QTest::newRow("empty") << QString() << true << false;
+    }
+
+    void sendsOnlyWithAValidNumberAndARoute()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, withRoute);
+        QFETCH(bool, enabled);
+        Fixture f;
+        f.whileOpen([&] {
+            if (withRoute) {
+                f.finder.setRoutes({&f.modem});
+            }
+            QTest::keyClicks(f.number, typed);
+            QCOMPARE(f.confirm->isEnabled(), enabled);
+        });
+    }
+
+    // One press, one message, to "+" and the digits, with the command untouched; the button waits for the end.
+    void sendsOncePerPressAndReportsTheOutcome()
+    {
+        Fixture f;
+        f.whileOpen([&] {
+            f.finder.setRoutes({&f.modem});
+            f.number->setText(QStringLiteral("48601123456"));
+            f.confirm->click();
+            QVERIFY(!f.confirm->isEnabled());
+            f.confirm->click();
+            QTRY_COMPARE(f.modem.handed().size(), std::size_t(1));
+            QCOMPARE(f.modem.handed().front().sms.number, QStringLiteral("+48601123456"));
+            QCOMPARE(f.modem.handed().front().sms.text, kCommand);
+            QCOMPARE(f.status->text(), QStringLiteral("Wysyłanie…"));
+            SendProgress sent(Stage::Sent);
+            sent.at = QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7));
+            f.modem.finish(sent);
+            QCOMPARE(f.status->text(), QStringLiteral("Wysłano 09:05:07"));
+            QVERIFY(f.confirm->isEnabled());
+        });
+        QCOMPARE(f.modem.handed().size(), std::size_t(1));
+    }
+
+    void aFailureIsNeverCalledSentAndCanBeRetried()
+    {
+        Fixture f;
+        f.whileOpen([&] {
+            f.finder.setRoutes({&f.modem});
+            f.number->setText(QStringLiteral("48601123456"));
+            f.confirm->click();
+            QTRY_COMPARE(f.modem.handed().size(), std::size_t(1));
+            f.modem.finish(SendProgress::failed(QStringLiteral("modem lub sieć odrzuciły wiadomość: +CMS ERROR: 500")));
+            QCOMPARE(f.status->text(),
+                     QStringLiteral("Nie wysłano: modem lub sieć odrzuciły wiadomość: +CMS ERROR: 500"));
+            QVERIFY(f.confirm->isEnabled());
+            f.confirm->click();
+            QTRY_COMPARE(f.modem.handed().size(), std::size_t(2));
+        });
+    }
+
+    void aRouteThatNeedsConsentAsksFirst_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+
+    void aRouteThatNeedsConsentAsksFirst()
+    {
+        QFETCH(bool, answer);
+        Fixture f;
+        f.questions.answer = answer;
+        f.modem.askFirst(QStringLiteral("Modem jest wyłączony. Włączyć go, aby wysłać SMS?"));
+        f.whileOpen([&] {
+            f.finder.setRoutes({&f.modem});
+            f.number->setText(QStringLiteral("48601123456"));
+            f.confirm->click();
+            QCOMPARE(f.questions.asked, QStringList{f.modem.consentQuestion()});
+            if (answer) {
+                QTRY_COMPARE(f.modem.handed().size(), std::size_t(1));
+                QVERIFY(f.modem.handed().front().consented);
+            } else {
+                QCOMPARE(f.status->text(), QStringLiteral("Nie wysłano."));
+                QVERIFY(f.confirm->isEnabled());
+            }
+        });
+        QCOMPARE(f.modem.handed().size(), std::size_t(answer ? 1 : 0));
+    }
+
+    void aReplyFromTheUnitIsMentioned()
+    {
+        Fixture f;
+        f.whileOpen([&] {
+            f.finder.setRoutes({&f.modem});
+            f.number->setText(QStringLiteral("48601123456"));
+            f.confirm->click();
+            QTRY_COMPARE(f.modem.handed().size(), std::size_t(1));
+            f.modem.finish({Stage::Sent});
+            f.finder.deliver({QStringLiteral("+48601123456"), QStringLiteral("Nazwa zapisana"),
+                              QDateTime(QDate(2026, 12, 8), QTime(9, 6, 0))});
+            QVERIFY(f.status->text().endsWith(QStringLiteral("\nNowa odpowiedź centrali (09:06:00): Nazwa zapisana")));
+        });
+    }
+
+    void theLogListsWhatWasSent()
+    {
+        Fixture f;
+        f.whileOpen([&] {
+            f.finder.setRoutes({&f.modem});
+            f.number->setText(QStringLiteral("48601123456"));
+            f.confirm->click();
+            QTRY_COMPARE(f.modem.handed().size(), std::size_t(1));
+            QStringList seen;
+            ModalWatcher logWatcher([&](QWidget* shown) {
+                seen << shown->objectName();
+                auto* list = shown->findChild<QTableView*>(QStringLiteral("SmsLogList"));
+                QVERIFY(list);
+                QCOMPARE(list->model()->rowCount(), 1);
+                QCOMPARE(list->model()->index(0, 3).data().toString(), kCommand);
+            });
+            child<QPushButton>(&f.window, QStringLiteral("SmsLogButton"))->click();
+            QCOMPARE(seen, QStringList{QStringLiteral("SmsLog")});
+        });
+    }
+};
+
+VELMORA_TEST_MAIN(SendWindowTest)
+#include "sendwindow_test.moc"

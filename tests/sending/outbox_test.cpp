@@ -1,0 +1,202 @@
+#include "fakeroutes.h"
+#include "outbox.h"
+#include "testmain.h"
+
+#include <QSignalSpy>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+using Stage = SendProgress::Stage;
+
+const OutgoingSms kFirst{QStringLiteral("+48601123456"), QStringLiteral("1234#S#")};
+const OutgoingSms kSecond{QStringLiteral("+48601123456"), QStringLiteral("1234#F#")};
+
+// The stages reported for one ticket, in order.
+QList<Stage> stagesOf(const QSignalSpy& spy, int ticket)
+{
+    QList<Stage> stages;
+    for (const QList<QVariant>& report : spy) {
+        if (report.at(0).toInt() == ticket) {
+            stages << report.at(1).value<SendProgress>().stage;
+        }
+    }
+    return stages;
+}
+
+struct Fixture {
+    FakeFinder finder;
+    Outbox outbox{finder};
+    QSignalSpy reports{&outbox, &Outbox::progressed};
+    SmsLog& log = outbox.log();
+
+    QString logged(int row, int column) const { return log.index(row, column).data().toString(); }
+};
+
+} // namespace
+
+class OutboxTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void messagesGoOutOneAtATimeInTheOrderPressed()
+    {
+        Fixture f;
+        FakeRoute modem(QStringLiteral("Modem: A"));
+        FakeRoute phone(QStringLiteral("Telefon: B"));
+        const int first = f.outbox.send(&modem, kFirst, false);
+        const int second = f.outbox.send(&phone, kSecond, false);
+        QTRY_COMPARE(modem.handed().size(), std::size_t(1));
+        QCOMPARE(modem.handed().front().sms.text, kFirst.text);
+        QVERIFY(phone.handed().empty());
+        QCOMPARE(stagesOf(f.reports, second), QList<Stage>{Stage::Waiting});
+
+        modem.finish({Stage::Sent});
+        QCOMPARE(phone.handed().size(), std::size_t(1));
+        QCOMPARE(phone.handed().front().sms.text, kSecond.text);
+        phone.finish({Stage::HandedOver, QStringLiteral("B")});
+        QCOMPARE(stagesOf(f.reports, first), (QList<Stage>{Stage::Sending, Stage::Sent}));
+        QCOMPARE(stagesOf(f.reports, second), (QList<Stage>{Stage::Waiting, Stage::Sending, Stage::HandedOver}));
+        QCOMPARE(modem.handed().size(), std::size_t(1));
+    }
+
+    // Nothing is reported before the caller holds its ticket, even when the route refuses at once.
+    void theTicketComesBeforeAnyReport()
+    {
+        Fixture f;
+        FakeRoute locked(QStringLiteral("Modem: A"));
+        locked.answerAtOnce(SendProgress::failed(QStringLiteral("PIN")));
+        const int ticket = f.outbox.send(&locked, kFirst, false);
+        QVERIFY(f.reports.isEmpty());
+        QCOMPARE(f.logged(ticket, SmsLog::State), QStringLiteral("w kolejce"));
+        QTRY_COMPARE(stagesOf(f.reports, ticket), (QList<Stage>{Stage::Sending, Stage::Failed}));
+    }
+
+    // A route that ends a message inside send() must not stall or reorder the queue.
+    void aRouteThatRefusesAtOnceLetsTheNextGo()
+    {
+        Fixture f;
+        FakeRoute locked(QStringLiteral("Modem: A"));
+        locked.answerAtOnce(SendProgress::failed(QStringLiteral("PIN")));
+        FakeRoute modem(QStringLiteral("Modem: B"));
+        const int first = f.outbox.send(&locked, kFirst, false);
+        const int second = f.outbox.send(&modem, kSecond, false);
+        QTRY_COMPARE(modem.handed().size(), std::size_t(1));
+        QCOMPARE(stagesOf(f.reports, first), (QList<Stage>{Stage::Sending, Stage::Failed}));
+        QCOMPARE(stagesOf(f.reports, second), QList<Stage>{Stage::Sending});
+    }
+
+    void aRouteThatVanishesFailsItsMessagesAndTheQueueGoesOn()
+    {
+        Fixture f;
+        auto* unplugged = new FakeRoute(QStringLiteral("Modem: A"));
+        auto* queued = new FakeRoute(QStringLiteral("Modem: B"));
+        FakeRoute phone(QStringLiteral("Telefon: C"));
+        const int sending = f.outbox.send(unplugged, kFirst, false);
+        const int waiting = f.outbox.send(queued, kSecond, false);
+        const int last = f.outbox.send(&phone, kSecond, false);
+        QTRY_COMPARE(unplugged->handed().size(), std::size_t(1));
+        delete queued;
+        delete unplugged;
+        QCOMPARE(stagesOf(f.reports, sending).last(), Stage::Failed);
+        QCOMPARE(stagesOf(f.reports, waiting).last(), Stage::Failed);
+        QCOMPARE(phone.handed().size(), std::size_t(1));
+        QCOMPARE(stagesOf(f.reports, last).last(), Stage::Sending);
+        QVERIFY(f.logged(sending, SmsLog::State).startsWith(QStringLiteral("błąd: ")));
+    }
+
+    void theLogShowsEachMessageWithItsState_data()
+    {
+        QTest::addColumn<SendProgress>("progress");
+        QTest::addColumn<QString>("state");
+        QTest::newRow("sent") << SendProgress(Stage::Sent) << QStringLiteral("wysłano");
+        QTest::newRow("handed over") << SendProgress(Stage::HandedOver, QStringLiteral("Pixel"))
+                                     << QStringLiteral("przekazano do telefonu Pixel");
+        QTest::newRow("failed") << SendProgress::failed(QStringLiteral("modem jest wyłączony."), QStringLiteral("raw"))
+                                << QStringLiteral("błąd: modem jest wyłączony.");
+    }
+
+    void theLogShowsEachMessageWithItsState()
+    {
+        QFETCH(SendProgress, progress);
+        QFETCH(QString, state);
+        Fixture f;
+        FakeRoute modem(QStringLiteral("Modem: A"));
+        const int row = f.outbox.send(&modem, kFirst, false);
+        QTRY_COMPARE(f.logged(row, SmsLog::State), QStringLiteral("wysyłanie"));
+        modem.finish(progress);
+        QCOMPARE(f.log.rowCount(), 1);
+        QCOMPARE(f.logged(row, SmsLog::Direction), QStringLiteral("wysłany"));
+        QCOMPARE(f.logged(row, SmsLog::Number), kFirst.number);
+        QCOMPARE(f.logged(row, SmsLog::Text), kFirst.text);
+        QCOMPARE(f.logged(row, SmsLog::State), state);
+        QCOMPARE(f.log.index(row, SmsLog::State).data(Qt::ToolTipRole).toString(), progress.technical);
+    }
+
+    // The unit answers from the number its commands went to, in whatever form the network writes it.
+    void repliesFromTheUnitAreLoggedAndAnnounced()
+    {
+        Fixture f;
+        QSignalSpy replies(&f.outbox, &Outbox::replyReceived);
+        f.outbox.start();
+        f.outbox.start();
+        QCOMPARE(f.finder.starts(), 1);
+        FakeRoute modem(QStringLiteral("Modem: A"));
+        f.outbox.send(&modem, kFirst, false);
+        const QDateTime at(QDate(2026, 12, 8), QTime(12, 30, 5));
+        f.finder.deliver({QStringLiteral("+48 500 000 000"), QStringLiteral("spam"), at});
+        f.finder.deliver({QStringLiteral("601123456"), QStringLiteral("OK"), at});
+        QCOMPARE(replies.size(), 1);
+        QCOMPARE(f.log.rowCount(), 2);
+        QCOMPARE(f.logged(1, SmsLog::Direction), QStringLiteral("odebrany"));
+        QCOMPARE(f.logged(1, SmsLog::Text), QStringLiteral("OK"));
+        QCOMPARE(f.logged(1, SmsLog::Time), QStringLiteral("12:30:05"));
+        QCOMPARE(f.logged(1, SmsLog::State), QStringLiteral("odebrano"));
+    }
+
+    void numbersAreComparedByTheirDigits_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("plus") << QStringLiteral("+48601123456") << QStringLiteral("48601123456") << true;
+        QTest::newRow("00") << QStringLiteral("0048601123456") << QStringLiteral("+48601123456") << true;
+        QTest::newRow("national") << QStringLiteral("601123456") << QStringLiteral("+48601123456") << true;
+        QTest::newRow("other") << QStringLiteral("+48601123457") << QStringLiteral("+48601123456") << false;
+        QTest::newRow("short tail") << QStringLiteral("123456") << QStringLiteral("+48601123456") << false;
+        QTest::newRow("empty") << QString() << QString() << false;
+    }
+
+    void numbersAreComparedByTheirDigits()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, same);
+        QCOMPARE(isSameNumber(a, b), same);
+        QCOMPARE(isSameNumber(b, a), same);
+    }
+
+    void aNumberToSendToHasItsCountryCode_data()
+    {
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("Polish") << QStringLiteral("48601123456") << true;
+        QTest::newRow("national only") << QStringLiteral("60112345") << false;
+        QTest::newRow("leading zero") << QStringLiteral("0048601123456") << false;
+        QTest::newRow("16 digits") << QStringLiteral("4860112345678901") << false;
+        QTest::newRow("15 digits") << QStringLiteral("486011234567890") << true;
+        QTest::newRow("plus") << QStringLiteral("+48601123456") << false;
+    }
+
+    void aNumberToSendToHasItsCountryCode()
+    {
+        QFETCH(QString, digits);
+        QFETCH(bool, valid);
+        QCOMPARE(isInternationalNumber(digits), valid);
+    }
+};
+
+VELMORA_TEST_MAIN(OutboxTest)
+#include "outbox_test.moc"

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "route.h"
+
+#include <QList>
+#include <utility>
+#include <vector>
+
+namespace velmora::test {
+
+// A route that remembers what it was handed and ends each message when the test says so.
+class FakeRoute final : public Route {
+    Q_OBJECT
+
+public:
+    struct Handed {
+        OutgoingSms sms;
+        bool consented;
+    };
+
+    explicit FakeRoute(QString label, QObject* parent = nullptr) : Route(parent), label_(std::move(label)) {}
+
+    QString label() const override { return label_; }
+    QString consentQuestion() const override { return question_; }
+    void send(const OutgoingSms& sms, bool consented) override
+    {
+        handed_.push_back({sms, consented});
+        if (answerAtOnce_) {
+            emit progressed(*answerAtOnce_);
+        }
+    }
+
+    void askFirst(QString question) { question_ = std::move(question); }
+    // Ends every later message inside send(), as a route that can refuse without asking anyone does.
+    void answerAtOnce(const SendProgress& progress) { answerAtOnce_ = progress; }
+    // Ends the message on its way.
+    void finish(const SendProgress& progress) { emit progressed(progress); }
+
+    const std::vector<Handed>& handed() const { return handed_; }
+
+private:
+    QString label_;
+    QString question_;
+    std::optional<SendProgress> answerAtOnce_;
+    std::vector<Handed> handed_;
+};
+
+// A finder whose routes and replies the test sets.
+class FakeFinder final : public RouteFinder {
+    Q_OBJECT
+
+public:
+    void start() override { ++starts_; }
+    QList<Route*> routes() const override { return routes_; }
+    QString absenceReason() const override { return QStringLiteral("Brak drogi."); }
+
+    void setRoutes(QList<Route*> routes)
+    {
+        routes_ = std::move(routes);
+        emit routesChanged();
+    }
+    void deliver(const IncomingSms& sms) { emit received(sms); }
+    int starts() const { return starts_; }
+
+private:
+    QList<Route*> routes_;
+    int starts_ = 0;
+};
+
+} // namespace velmora::test
