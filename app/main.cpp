@@ -1,8 +1,10 @@
+#include "combinedfinder.h"
 #include "errorbox.h"
 #include "mainpage.h"
 #include "modemroutes.h"
 #include "outbox.h"
 #include "pageset.h"
+#include "phoneroutes.h"
 #include "questionbox.h"
 
 #include <QApplication>
@@ -14,9 +16,11 @@ int main(int argc, char** argv)
     QApplication app(qtArgc, argv);
     velmora::ModalErrorBox errors;
     velmora::ModalQuestionBox questions;
-    // Made now, but the system bus is first touched when a send window opens.
+    // Made now, but no bus is touched before a send window opens.
     velmora::ModemFinder modems;
-    velmora::Outbox outbox(modems);
+    velmora::PhoneFinder phones;
+    velmora::CombinedFinder routes({&modems, &phones});
+    velmora::Outbox outbox(routes);
     velmora::PageSet pages(errors, velmora::Sending{outbox, questions});
     pages.mainPage().show();
     return QApplication::exec();

@@ -9,7 +9,6 @@
 
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDBusServiceWatcher>
 #include <memory>
 
 namespace velmora {
@@ -29,23 +28,6 @@ constexpr uint kLockNone = 1;
 // MMSmsState: complete, all parts in.
 constexpr uint kSmsReceived = 3;
 
-QString inWords(std::chrono::milliseconds timeout)
-{
-    const auto minutes = std::chrono::duration_cast<std::chrono::minutes>(timeout).count();
-    if (minutes >= 1 && std::chrono::minutes(minutes) == timeout) {
-        return QStringLiteral("%1 min").arg(minutes);
-    }
-    return QStringLiteral("%1 s").arg(std::chrono::duration_cast<std::chrono::seconds>(timeout).count());
-}
-
-template <typename Proxy>
-Proxy* makeProxy(const QString& path, const QDBusConnection& bus, QObject* parent, std::chrono::milliseconds timeout)
-{
-    auto* proxy = new Proxy(kService, path, bus, parent);
-    proxy->setTimeout(static_cast<int>(timeout.count()));
-    return proxy;
-}
-
 IncomingSms incomingSms(const QVariantMap& properties)
 {
     const QDateTime at = QDateTime::fromString(properties.value(QStringLiteral("Timestamp")).toString(), Qt::ISODate);
@@ -57,42 +39,25 @@ IncomingSms incomingSms(const QVariantMap& properties)
 
 SendProgress modemFailure(const QDBusError& error, std::chrono::milliseconds timeout)
 {
-    const QString name = error.name();
-    const QString technical = name + QStringLiteral(": ") + error.message();
-    const auto failed = [&](const QString& detail) { return SendProgress::failed(detail, technical); };
-    if (name == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
-        name == QLatin1String("org.freedesktop.DBus.Error.Timeout") ||
-        name == QLatin1String("org.freedesktop.DBus.Error.TimedOut")) {
-        return failed(QStringLiteral("modem nie odpowiedział w ciągu %1. Sprawdź zasięg sieci i spróbuj ponownie.")
-                          .arg(inWords(timeout)));
-    }
-    if (name == QLatin1String("org.freedesktop.ModemManager1.Error.Core.Unauthorized") ||
-        name == QLatin1String("org.freedesktop.DBus.Error.AccessDenied")) {
-        return failed(QStringLiteral("brak uprawnień do wysyłania SMS przez modem. System pozwala na to "
-                                     "użytkownikowi zalogowanemu przy tym komputerze; w innym przypadku administrator "
-                                     "musi zezwolić na akcję org.freedesktop.ModemManager1.Messaging w polkit."));
-    }
-    if (name == QLatin1String("org.freedesktop.DBus.Error.UnknownObject") ||
-        name == QLatin1String("org.freedesktop.DBus.Error.UnknownMethod")) {
-        return failed(QStringLiteral("modem został odłączony w trakcie wysyłania."));
-    }
-    if (name == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
-        name == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner") ||
-        name == QLatin1String("org.freedesktop.DBus.Error.Disconnected")) {
-        return failed(QStringLiteral("ModemManager przestał działać w trakcie wysyłania."));
-    }
-    if (name == QLatin1String("org.freedesktop.ModemManager1.Error.Core.WrongState")) {
-        return failed(QStringLiteral("modem nie jest gotowy do wysyłania (%1). Poczekaj chwilę i spróbuj ponownie.")
-                          .arg(error.message()));
-    }
-    return failed(QStringLiteral("modem lub sieć odrzuciły wiadomość: %1").arg(error.message()));
+    return busFailure(
+        error, {.timedOut = QStringLiteral("modem nie odpowiedział w ciągu %1. Sprawdź zasięg sieci i spróbuj "
+                                           "ponownie.")
+                                .arg(inWords(timeout)),
+                .unauthorized = QStringLiteral("brak uprawnień do wysyłania SMS przez modem. System pozwala na to "
+                                               "użytkownikowi zalogowanemu przy tym komputerze; w innym przypadku "
+                                               "administrator musi zezwolić na akcję "
+                                               "org.freedesktop.ModemManager1.Messaging w polkit."),
+                .serviceGone = QStringLiteral("ModemManager przestał działać w trakcie wysyłania."),
+                .deviceGone = QStringLiteral("modem został odłączony w trakcie wysyłania."),
+                .wrongState = QStringLiteral("modem nie jest gotowy do wysyłania (%1). Poczekaj chwilę i spróbuj "
+                                             "ponownie."),
+                .refused = QStringLiteral("modem lub sieć odrzuciły wiadomość: %1")});
 }
 
 ModemRoute::ModemRoute(const QDBusConnection& bus, const QString& path, std::chrono::milliseconds timeout,
                        QObject* parent)
-    : Route(parent), bus_(bus), path_(path), timeout_(timeout), modem_(makeProxy<ModemProxy>(path, bus, this, timeout)),
-      messaging_(makeProxy<MessagingProxy>(path, bus, this, timeout)),
-      properties_(makeProxy<PropertiesProxy>(path, bus, this, timeout))
+    : BusRoute(bus, kService, timeout, parent), modem_(makeProxy<ModemProxy>(path)),
+      messaging_(makeProxy<MessagingProxy>(path)), properties_(makeProxy<PropertiesProxy>(path))
 {
     connect(properties_, &PropertiesProxy::PropertiesChanged, this,
             [this](const QString& interface, const QVariantMap& changed, const QStringList& /*invalidated*/) {
@@ -163,17 +128,23 @@ void ModemRoute::updateModem(const QVariantMap& properties)
     }
 }
 
-void ModemRoute::markRemoved()
+void ModemRoute::setMessaging(bool available)
 {
-    removed_ = true;
-    if (pending_) {
-        finish(SendProgress::failed(QStringLiteral("modem został odłączony w trakcie wysyłania.")));
+    const bool offered = isOffered();
+    hasMessaging_ = available;
+    if (isOffered() != offered) {
+        emit changed();
     }
+}
+
+SendProgress ModemRoute::removedWhileSending() const
+{
+    return SendProgress::failed(QStringLiteral("modem został odłączony w trakcie wysyłania."));
 }
 
 std::optional<SendProgress> ModemRoute::refusalBeforeSending(bool consented) const
 {
-    if (removed_) {
+    if (isRemoved()) {
         return SendProgress::failed(QStringLiteral("modem został odłączony."));
     }
     if (isLocked()) {
@@ -195,8 +166,7 @@ std::optional<SendProgress> ModemRoute::refusalBeforeSending(bool consented) con
 
 void ModemRoute::send(const OutgoingSms& sms, bool consented)
 {
-    pending_ = sms;
-    ++attempt_;
+    begin(sms);
     if (const std::optional<SendProgress> refusal = refusalBeforeSending(consented)) {
         finish(*refusal);
         return;
@@ -209,23 +179,11 @@ void ModemRoute::send(const OutgoingSms& sms, bool consented)
     }
 }
 
-void ModemRoute::whenAnswered(const QDBusPendingCall& call, std::function<void(QDBusPendingCallWatcher&)> then)
-{
-    auto* watcher = new QDBusPendingCallWatcher(call, this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, attempt = attempt_, then = std::move(then)](QDBusPendingCallWatcher* answered) {
-                answered->deleteLater();
-                if (attempt == attempt_ && pending_) {
-                    then(*answered);
-                }
-            });
-}
-
 void ModemRoute::enableThenCreate()
 {
     whenAnswered(modem_->Enable(true), [this](QDBusPendingCallWatcher& answer) {
         if (answer.isError()) {
-            SendProgress failure = modemFailure(answer.error(), timeout_);
+            SendProgress failure = modemFailure(answer.error(), timeout());
             failure.detail = QStringLiteral("nie udało się włączyć modemu: ") + failure.detail;
             finish(failure);
             return;
@@ -236,11 +194,11 @@ void ModemRoute::enableThenCreate()
 
 void ModemRoute::create()
 {
-    const QVariantMap message{{QStringLiteral("number"), pending_->number}, {QStringLiteral("text"), pending_->text}};
+    const QVariantMap message{{QStringLiteral("number"), pending().number}, {QStringLiteral("text"), pending().text}};
     whenAnswered(messaging_->Create(message), [this](QDBusPendingCallWatcher& answer) {
         const QDBusPendingReply<QDBusObjectPath> reply = answer;
         if (reply.isError()) {
-            finish(modemFailure(reply.error(), timeout_));
+            finish(modemFailure(reply.error(), timeout()));
             return;
         }
         sendCreated(reply.value().path());
@@ -250,10 +208,10 @@ void ModemRoute::create()
 void ModemRoute::sendCreated(const QString& smsPath)
 {
     created_ = smsPath;
-    auto* sms = makeProxy<SmsProxy>(smsPath, bus_, this, timeout_);
+    auto* sms = makeProxy<SmsProxy>(smsPath);
     whenAnswered(sms->Send(), [this](QDBusPendingCallWatcher& answer) {
         if (answer.isError()) {
-            finish(modemFailure(answer.error(), timeout_));
+            finish(modemFailure(answer.error(), timeout()));
             return;
         }
         finish({SendProgress::Stage::Sent});
@@ -261,17 +219,10 @@ void ModemRoute::sendCreated(const QString& smsPath)
     sms->deleteLater();
 }
 
-void ModemRoute::finish(const SendProgress& progress)
-{
-    pending_.reset();
-    forgetCreated();
-    emit progressed(progress);
-}
-
 // The modem keeps every message created on it until it is deleted; ours are of no use once sent or failed.
-void ModemRoute::forgetCreated()
+void ModemRoute::ended()
 {
-    if (!created_.isEmpty() && !removed_) {
+    if (!created_.isEmpty() && !isRemoved()) {
         messaging_->Delete(QDBusObjectPath(created_));
     }
     created_.clear();
@@ -279,7 +230,7 @@ void ModemRoute::forgetCreated()
 
 void ModemRoute::readIncoming(const QString& smsPath)
 {
-    auto* sms = makeProxy<PropertiesProxy>(smsPath, bus_, this, timeout_);
+    auto* sms = makeProxy<PropertiesProxy>(smsPath);
     auto delivered = std::make_shared<bool>(false);
     // A message in several parts is complete only when its state says so; until then it is read again on every
     // change of its properties.
@@ -311,69 +262,39 @@ void ModemRoute::readIncoming(const QString& smsPath)
 }
 
 ModemFinder::ModemFinder(std::chrono::milliseconds timeout, QObject* parent)
-    : RouteFinder(parent), timeout_(timeout), bus_(QString())
+    : BusFinder(&QDBusConnection::systemBus, kService, parent), timeout_(timeout)
 {}
 
 ModemFinder::~ModemFinder() = default;
 
-void ModemFinder::start()
+void ModemFinder::subscribe()
 {
-    if (started_) {
-        return;
-    }
-    started_ = true;
-    registerDBusTypes();
-    bus_ = QDBusConnection::systemBus();
-    if (!bus_.isConnected()) {
-        search_ = Search::NoBus;
-        emit routesChanged();
-        return;
-    }
-    watcher_ = new QDBusServiceWatcher(
-        kService, bus_, QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration, this);
-    connect(watcher_, &QDBusServiceWatcher::serviceRegistered, this, &ModemFinder::load);
-    connect(watcher_, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
-        dropAll();
-        search_ = Search::NoService;
-        emit routesChanged();
-    });
-    manager_ = new ModemManagerObjects(kService, kManagerPath, bus_, this);
+    manager_ = new ModemManagerObjects(kService, kManagerPath, bus(), this);
     connect(manager_, &ModemManagerObjects::InterfacesAdded, this, &ModemFinder::onInterfacesAdded);
     connect(manager_, &ModemManagerObjects::InterfacesRemoved, this, &ModemFinder::onInterfacesRemoved);
-    load();
 }
 
 void ModemFinder::load()
 {
-    search_ = Search::Searching;
     auto* watcher = new QDBusPendingCallWatcher(manager_->GetManagedObjects(), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answered) {
         answered->deleteLater();
-        onLoaded(*answered);
+        const QDBusPendingReply<ManagedObjects> reply = *answered;
+        if (!reply.isError()) {
+            const ManagedObjects objects = reply.value();
+            for (auto it = objects.cbegin(); it != objects.cend(); ++it) {
+                onInterfacesAdded(it.key(), it.value());
+            }
+        }
+        loaded(reply.isError());
     });
-}
-
-void ModemFinder::onLoaded(QDBusPendingCallWatcher& watcher)
-{
-    const QDBusPendingReply<ManagedObjects> reply = watcher;
-    if (reply.isError()) {
-        search_ = Search::NoService;
-        emit routesChanged();
-        return;
-    }
-    const ManagedObjects objects = reply.value();
-    for (auto it = objects.cbegin(); it != objects.cend(); ++it) {
-        onInterfacesAdded(it.key(), it.value());
-    }
-    search_ = Search::Done;
-    emit routesChanged();
 }
 
 ModemRoute& ModemFinder::routeFor(const QString& path)
 {
     auto found = modems_.find(path);
     if (found == modems_.end()) {
-        auto* route = new ModemRoute(bus_, path, timeout_, this);
+        auto* route = new ModemRoute(bus(), path, timeout_, this);
         connect(route, &ModemRoute::changed, this, &RouteFinder::routesChanged);
         connect(route, &ModemRoute::received, this, &RouteFinder::received);
         found = modems_.emplace(path, route).first;
@@ -435,7 +356,7 @@ QList<Route*> ModemFinder::routes() const
 
 QString ModemFinder::absenceReason() const
 {
-    switch (search_) {
+    switch (search()) {
     case Search::Searching:
         return QStringLiteral("Szukanie modemów…");
     case Search::NoBus:

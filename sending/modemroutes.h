@@ -1,19 +1,11 @@
 #pragma once
 
-#include "route.h"
+#include "busroute.h"
 
-#include <QDBusConnection>
 #include <QDBusObjectPath>
 #include <QVariantMap>
-#include <chrono>
-#include <functional>
 #include <map>
-#include <optional>
 
-class QDBusError;
-class QDBusPendingCall;
-class QDBusPendingCallWatcher;
-class QDBusServiceWatcher;
 class ModemManagerObjects;
 class ModemProxy;
 class MessagingProxy;
@@ -23,15 +15,15 @@ namespace velmora {
 
 using InterfaceProperties = QMap<QString, QVariantMap>;
 
-// How long a modem may take over one step (switching on, taking the message, sending it) before the program
-// gives up on it: sending can take tens of seconds on a weak network, far beyond D-Bus's usual 25 seconds.
+// How long a modem may take over one step (switching on, taking the message, sending it): sending can take tens
+// of seconds on a weak network.
 inline constexpr std::chrono::milliseconds kModemTimeout = std::chrono::minutes(3);
 
 // ModemManager's or D-Bus's error as a failure the user can act on; the raw error stays for the log.
 SendProgress modemFailure(const QDBusError& error, std::chrono::milliseconds timeout);
 
 // A modem that ModemManager manages, sending through its messaging interface.
-class ModemRoute final : public Route {
+class ModemRoute final : public BusRoute {
     Q_OBJECT
 
 public:
@@ -48,14 +40,16 @@ public:
 
     // What ModemManager says of the modem, as it comes and changes.
     void updateModem(const QVariantMap& properties);
-    void setMessaging(bool available) { hasMessaging_ = available; }
-    // The modem is gone: a message on its way fails.
-    void markRemoved();
+    void setMessaging(bool available);
 
 signals:
     // The label or whether it is offered changed.
     void changed();
     void received(const velmora::IncomingSms& sms);
+
+protected:
+    SendProgress removedWhileSending() const override;
+    void ended() override;
 
 private:
     int state() const;
@@ -66,53 +60,38 @@ private:
     void enableThenCreate();
     void create();
     void sendCreated(const QString& smsPath);
-    void finish(const SendProgress& progress);
-    void forgetCreated();
-    // Runs `then` when the call is answered, unless the message it belongs to has ended meanwhile.
-    void whenAnswered(const QDBusPendingCall& call, std::function<void(QDBusPendingCallWatcher&)> then);
     void readIncoming(const QString& smsPath);
 
-    QDBusConnection bus_;
-    QString path_;
-    std::chrono::milliseconds timeout_;
     ModemProxy* modem_;
     MessagingProxy* messaging_;
     PropertiesProxy* properties_;
     QVariantMap modemProperties_;
     bool hasMessaging_ = false;
-    bool removed_ = false;
-    std::optional<OutgoingSms> pending_;
-    int attempt_ = 0;
     QString created_;
 };
 
 // Finds the modems that ModemManager manages on the system bus and follows them as they come and go.
-class ModemFinder final : public RouteFinder {
+class ModemFinder final : public BusFinder {
     Q_OBJECT
 
 public:
     explicit ModemFinder(std::chrono::milliseconds timeout = kModemTimeout, QObject* parent = nullptr);
     ~ModemFinder() override;
 
-    void start() override;
     QList<Route*> routes() const override;
     QString absenceReason() const override;
 
-private:
-    enum class Search { Searching, NoBus, NoService, Done };
+protected:
+    void subscribe() override;
+    void load() override;
+    void dropAll() override;
 
-    void load();
-    void onLoaded(QDBusPendingCallWatcher& watcher);
+private:
     void onInterfacesAdded(const QDBusObjectPath& path, const InterfaceProperties& interfaces);
     void onInterfacesRemoved(const QDBusObjectPath& path, const QStringList& interfaces);
-    void dropAll();
     ModemRoute& routeFor(const QString& path);
 
     std::chrono::milliseconds timeout_;
-    QDBusConnection bus_;
-    bool started_ = false;
-    Search search_ = Search::Searching;
-    QDBusServiceWatcher* watcher_ = nullptr;
     ModemManagerObjects* manager_ = nullptr;
     std::map<QString, ModemRoute*> modems_;
 };

@@ -1,0 +1,124 @@
+#include "busroute.h"
+
+#include "dbustypes.h"
+
+#include <QDBusPendingCallWatcher>
+#include <QDBusServiceWatcher>
+
+namespace velmora {
+
+QString inWords(std::chrono::milliseconds duration)
+{
+    const auto minutes = std::chrono::duration_cast<std::chrono::minutes>(duration);
+    if (minutes.count() >= 1 && minutes == duration) {
+        return QStringLiteral("%1 min").arg(minutes.count());
+    }
+    return QStringLiteral("%1 s").arg(std::chrono::duration_cast<std::chrono::seconds>(duration).count());
+}
+
+SendProgress busFailure(const QDBusError& error, const FailureWords& words)
+{
+    const QString name = error.name();
+    const auto is = [&name](std::initializer_list<const char*> names) {
+        return std::any_of(names.begin(), names.end(), [&name](const char* n) { return name == QLatin1String(n); });
+    };
+    QString detail;
+    if (is({"org.freedesktop.DBus.Error.NoReply", "org.freedesktop.DBus.Error.Timeout",
+            "org.freedesktop.DBus.Error.TimedOut"})) {
+        detail = words.timedOut;
+    } else if (is({"org.freedesktop.ModemManager1.Error.Core.Unauthorized", "org.freedesktop.DBus.Error.AccessDenied",
+                   "org.freedesktop.DBus.Error.AuthFailed"})) {
+        detail = words.unauthorized;
+    } else if (is({"org.freedesktop.DBus.Error.ServiceUnknown", "org.freedesktop.DBus.Error.NameHasNoOwner",
+                   "org.freedesktop.DBus.Error.Disconnected"})) {
+        detail = words.serviceGone;
+    } else if (is({"org.freedesktop.DBus.Error.UnknownObject", "org.freedesktop.DBus.Error.UnknownMethod",
+                   "org.freedesktop.DBus.Error.UnknownInterface"})) {
+        detail = words.deviceGone;
+    } else if (is({"org.freedesktop.ModemManager1.Error.Core.WrongState"})) {
+        detail = words.wrongState.arg(error.message());
+    } else {
+        detail = words.refused.arg(error.message());
+    }
+    return SendProgress::failed(detail, name + QStringLiteral(": ") + error.message());
+}
+
+BusRoute::BusRoute(const QDBusConnection& bus, QString service, std::chrono::milliseconds timeout, QObject* parent)
+    : Route(parent), bus_(bus), service_(std::move(service)), timeout_(timeout)
+{}
+
+void BusRoute::markRemoved()
+{
+    removed_ = true;
+    if (pending_) {
+        finish(removedWhileSending());
+    }
+}
+
+void BusRoute::begin(const OutgoingSms& sms)
+{
+    pending_ = sms;
+    ++attempt_;
+}
+
+void BusRoute::whenAnswered(const QDBusPendingCall& call, std::function<void(QDBusPendingCallWatcher&)> then)
+{
+    auto* watcher = new QDBusPendingCallWatcher(call, this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, attempt = attempt_, then = std::move(then)](QDBusPendingCallWatcher* answered) {
+                answered->deleteLater();
+                if (attempt == attempt_ && pending_) {
+                    then(*answered);
+                }
+            });
+}
+
+void BusRoute::finish(const SendProgress& progress)
+{
+    pending_.reset();
+    ended();
+    emit progressed(progress);
+}
+
+BusFinder::BusFinder(Connect connect, QString service, QObject* parent)
+    : RouteFinder(parent), connect_(connect), service_(std::move(service)), bus_(QString())
+{}
+
+void BusFinder::start()
+{
+    if (started_) {
+        return;
+    }
+    started_ = true;
+    registerDBusTypes();
+    bus_ = connect_();
+    if (!bus_.isConnected()) {
+        search_ = Search::NoBus;
+        emit routesChanged();
+        return;
+    }
+    watcher_ = new QDBusServiceWatcher(
+        service_, bus_, QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration, this);
+    connect(watcher_, &QDBusServiceWatcher::serviceRegistered, this, &BusFinder::reload);
+    connect(watcher_, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
+        dropAll();
+        search_ = Search::NoService;
+        emit routesChanged();
+    });
+    subscribe();
+    reload();
+}
+
+void BusFinder::reload()
+{
+    search_ = Search::Searching;
+    load();
+}
+
+void BusFinder::loaded(bool failed)
+{
+    search_ = failed ? Search::NoService : Search::Done;
+    emit routesChanged();
+}
+
+} // namespace velmora
