@@ -37,7 +37,8 @@ install_missing() {
 
     if ! command -v apt-get >/dev/null 2>&1; then
         echo "This system has no apt-get. Install these by hand (Debian names; a C++20 compiler, CMake 3.25," >&2
-        echo "Ninja, Qt 6 Widgets, libjpeg, GoogleTest, Xvfb, xcb headers and clang with libFuzzer elsewhere):" >&2
+        echo "Ninja, Qt 6 Widgets, libjpeg, GoogleTest, Xvfb, xcb headers and clang with libFuzzer elsewhere;" >&2
+        echo "the sending tests need ModemManager, dbus-daemon and python-dbusmock):" >&2
         echo "  ${missing[*]}" >&2
         exit 1
     fi

@@ -26,3 +26,5 @@ QDBusArgument& operator<<(QDBusArgument& argument, const velmora::PhoneAddress& 
 const QDBusArgument& operator>>(const QDBusArgument& argument, velmora::PhoneAddress& address);
 
 Q_DECLARE_METATYPE(velmora::PhoneAddress)
+Q_DECLARE_METATYPE(velmora::InterfaceProperties)
+Q_DECLARE_METATYPE(velmora::ManagedObjects)

@@ -76,7 +76,8 @@ private slots:
 
         QSignalSpy changed(finder_.get(), &RouteFinder::routesChanged);
         QVERIFY(kdeConnect_->addPhone(QStringLiteral("moto"), QStringLiteral("Moto g")));
-        QTRY_COMPARE(labels(*finder_), (QStringList{QStringLiteral("Telefon: Pixel 7"), QStringLiteral("Telefon: Moto g")}));
+        QTRY_COMPARE(labels(*finder_),
+                     (QStringList{QStringLiteral("Telefon: Pixel 7"), QStringLiteral("Telefon: Moto g")}));
         QVERIFY(kdeConnect_->dropPhone(kPhone));
         QTRY_COMPARE(labels(*finder_), QStringList{QStringLiteral("Telefon: Moto g")});
         QVERIFY(!changed.isEmpty());

@@ -39,8 +39,8 @@ Interfaces read(const QString& xml)
             if (direction.isEmpty() && member.startsWith(QLatin1String("method"))) {
                 direction = QStringLiteral("in");
             }
-            interfaces[interface][member] << direction + QLatin1Char(' ') +
-                                                 attributes.value(QLatin1String("type")).toString();
+            interfaces[interface][member]
+                << direction + QLatin1Char(' ') + attributes.value(QLatin1String("type")).toString();
         }
     }
     return interfaces;
