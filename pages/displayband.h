@@ -7,6 +7,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace velmora {
 
@@ -14,8 +15,9 @@ class ErrorBox;
 class QrWindow;
 
 // The operation title, the send prompt and the result field that every composing page shows under its
-// inputs. The result field is read-only but selectable. Beside it, for the way to the phone: a button that
-// copies the command, a button that shows it as a QR code, and under it the command's SMS length.
+// inputs. The result field is read-only but selectable, as wide as the page, and shows a command from its
+// first character, the whole of it in its tool tip. Under it, for the way to the phone: a button that copies the
+// command and a button that shows it as a QR code; and under them the command's SMS length.
 class DisplayBand final : public QWidget {
     Q_OBJECT
 
@@ -56,6 +58,7 @@ public:
 private:
     void onResultChanged(const QString& text);
     void copyCommand();
+    void showCopyCaption(bool copied);
     void showQrCode();
 
     QLabel* title_;
@@ -64,6 +67,7 @@ private:
     QPushButton* copy_;
     QPushButton* qr_;
     QLabel* length_;
+    QTimer* copiedShown_;
     QrWindow* qrWindow_ = nullptr;
 };
 
