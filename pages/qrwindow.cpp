@@ -1,6 +1,7 @@
 #include "qrwindow.h"
 
 #include "controls.h"
+#include "keyboard.h"
 #include "page.h"
 
 #include <QLabel>
@@ -95,7 +96,9 @@ QrWindow::QrWindow(QWidget* parent)
     layout->addWidget(makeLabel(this, nullptr,
                                 QStringLiteral("Zeskanuj kod aparatem telefonu: otworzy się wiadomość SMS z gotową "
                                                "treścią komendy.")));
-    layout->addWidget(makeLabel(this, nullptr, QStringLiteral("Numer karty SIM centrali (opcjonalnie):")));
+    QLabel* numberLabel = makeLabel(this, nullptr, QStringLiteral("Numer karty SIM centrali (opcjonalnie):"));
+    numberLabel->setBuddy(number_);
+    layout->addWidget(numberLabel);
     layout->addWidget(number_);
     layout->addWidget(code_, 1);
     layout->addWidget(text_);
@@ -103,6 +106,7 @@ QrWindow::QrWindow(QWidget* parent)
     layout->addWidget(close, 0, Qt::AlignRight);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     connect(number_, &QLineEdit::textChanged, this, &QrWindow::refresh);
+    setUpKeyboard(this);
 }
 
 void QrWindow::showFor(const QString& command)
