@@ -8,7 +8,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 # Debian 12 package names.
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libjpeg-dev
+    qt6-base-dev libjpeg-dev qt6-translations-l10n
     libgtest-dev
     libqrencode-dev zbar-tools
     xvfb xauth libxcb1-dev

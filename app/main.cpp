@@ -1,6 +1,5 @@
-#include "errorbox.h"
 #include "mainpage.h"
-#include "pageset.h"
+#include "startup.h"
 
 #include <QApplication>
 
@@ -9,8 +8,7 @@ int main(int argc, char** argv)
     // The program takes no arguments: only its own name is handed to Qt.
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
-    velmora::ModalErrorBox errors;
-    velmora::PageSet pages(errors);
-    pages.mainPage().show();
+    velmora::Program program;
+    program.pages().mainPage().show();
     return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 #include "detectornamespage.h"
 #include "detectorspage.h"
 #include "displayband.h"
+#include "firstframe.h"
 #include "firststartpage.h"
 #include "mainpage.h"
 #include "qrwindow.h"
@@ -13,6 +14,8 @@
 #include "testmessagespage.h"
 #include "usernamespage.h"
 #include "usernumberspage.h"
+
+#include <QTimer>
 
 namespace velmora {
 
@@ -38,6 +41,10 @@ PageSet::PageSet(ErrorBox& errors)
     for (Page* page : owner->findChildren<Page*>(Qt::FindDirectChildrenOnly)) {
         QObject::connect(page, &Page::built, page, [this, page] { shareQrWindow(*page); });
     }
+
+    // The main page's two choices first, then the configuration pages in the order of their entries.
+    pagesToPrepare_ = {form13_, form12_, form2_, form3_, form8_, form4_, form5_, form7_, form11_, form6_};
+    afterFirstFrame(owner, [this] { prepareNext(); });
 }
 
 PageSet::~PageSet() = default;
@@ -55,6 +62,16 @@ void PageSet::shareQrWindow(const Page& page)
     for (DisplayBand* band : bands) {
         band->setQrWindow(qrWindow_);
     }
+}
+
+// One page per turn of the event loop, so that the user's clicks and keys are never kept waiting for more.
+void PageSet::prepareNext()
+{
+    if (allPrepared()) {
+        return;
+    }
+    pagesToPrepare_[prepared_++]->prepare();
+    QTimer::singleShot(0, form1_.get(), [this] { prepareNext(); });
 }
 
 std::string PageSet::ikuCode() const

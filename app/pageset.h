@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -21,7 +22,9 @@ class TForm12;
 class TForm13;
 
 // Every page of the program, made once and in a fixed order; the main page owns the others, so they live
-// until it is destroyed. Pages reach each other only through what this wiring hands them.
+// until it is destroyed. Pages reach each other only through what this wiring hands them. Once the main
+// page's first frame is on the screen, the other pages are prepared one at a time in idle moments, so that
+// none has to make its controls when the user first opens it.
 class PageSet {
 public:
     explicit PageSet(ErrorBox& errors);
@@ -31,9 +34,13 @@ public:
 
     TForm1& mainPage() const { return *form1_; }
 
+    // Every page has been prepared.
+    bool allPrepared() const { return prepared_ == pagesToPrepare_.size(); }
+
 private:
     std::string ikuCode() const;
     void shareQrWindow(const Page& page);
+    void prepareNext();
 
     std::unique_ptr<TForm1> form1_;
     TForm2* form2_ = nullptr;
@@ -47,6 +54,8 @@ private:
     TForm12* form12_ = nullptr;
     TForm13* form13_ = nullptr;
     QrWindow* qrWindow_ = nullptr;
+    std::vector<Page*> pagesToPrepare_; // in the order the user is likely to open them
+    std::size_t prepared_ = 0;
 };
 
 } // namespace velmora

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "errorbox.h"
+#include "pageset.h"
+
+#include <QTranslator>
+
+class QIcon;
+
+namespace velmora {
+
+// What the program sets up before its first page: Qt's own texts (a field's context menu, a dialog's standard
+// buttons) in Polish, as the rest of the program, when Qt's Polish translations are installed; and the desktop
+// file name, which ties the windows to the menu entry on Wayland.
+void setUpApplication(QTranslator& qtTexts);
+
+// The program's icon, as the menu entry shows it, in the sizes a taskbar and a window switcher ask for. Reading it
+// costs a twentieth of start-up, so the windows get it just after the main window's first frame.
+QIcon programIcon();
+
+// The program as it starts, for the shipped program and the benchmarks alike: Qt's texts in Polish, the error box
+// and every page; the windows get the program's icon just after the main window's first frame.
+class Program {
+public:
+    Program();
+
+    PageSet& pages() { return pages_; }
+
+private:
+    QTranslator qtTexts_;
+    ModalErrorBox errors_;
+    PageSet pages_;
+};
+
+} // namespace velmora
