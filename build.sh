@@ -8,7 +8,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 # Debian 12 package names: what building and starting the program needs,
 program_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libjpeg-dev libqrencode-dev
+    qt6-base-dev libjpeg-dev libqrencode-dev qt6-translations-l10n
 )
 # and what the tests and checks need besides: GoogleTest; zbar to read QR codes back; Xvfb and xcb for the
 # smoke test; the menu entry, metainfo and package checks; clang with libFuzzer and the sanitizers' runtime;

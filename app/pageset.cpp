@@ -4,6 +4,7 @@
 #include "detectornamespage.h"
 #include "detectorspage.h"
 #include "displayband.h"
+#include "firstframe.h"
 #include "firststartpage.h"
 #include "mainpage.h"
 #include "qrwindow.h"
@@ -14,6 +15,8 @@
 #include "testmessagespage.h"
 #include "usernamespage.h"
 #include "usernumberspage.h"
+
+#include <QTimer>
 
 namespace velmora {
 
@@ -39,6 +42,10 @@ PageSet::PageSet(ErrorBox& errors, std::optional<Sending> sending) : sending_(se
     for (Page* page : owner->findChildren<Page*>(Qt::FindDirectChildrenOnly)) {
         QObject::connect(page, &Page::built, page, [this, page] { shareWindows(*page); });
     }
+
+    // The main page's two choices first, then the configuration pages in the order of their entries.
+    pagesToPrepare_ = {form13_, form12_, form2_, form3_, form8_, form4_, form5_, form7_, form11_, form6_};
+    afterFirstFrame(owner, [this] { prepareNext(); });
 }
 
 PageSet::~PageSet() = default;
@@ -70,6 +77,16 @@ void PageSet::makeSharedWindows()
     sendWindow_ = new SendWindow(sending_->outbox, sending_->questions, form1_.get());
     QObject::connect(qrWindow_, &QrWindow::numberChanged, sendWindow_, &SendWindow::setNumber);
     QObject::connect(sendWindow_, &SendWindow::numberChanged, qrWindow_, &QrWindow::setNumber);
+}
+
+// One page per turn of the event loop, so that the user's clicks and keys are never kept waiting for more.
+void PageSet::prepareNext()
+{
+    if (allPrepared()) {
+        return;
+    }
+    pagesToPrepare_[prepared_++]->prepare();
+    QTimer::singleShot(0, form1_.get(), [this] { prepareNext(); });
 }
 
 std::string PageSet::ikuCode() const

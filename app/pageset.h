@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -32,7 +33,8 @@ struct Sending {
 
 // Every page of the program, made once and in a fixed order; the main page owns the others, so they live
 // until it is destroyed. Pages reach each other only through what this wiring hands them. Without `sending`
-// the pages offer no sending.
+// the pages offer no sending. Once the main page's first frame is on the screen, the other pages are prepared one
+// at a time in idle moments, so that none has to make its controls when the user first opens it.
 class PageSet {
 public:
     explicit PageSet(ErrorBox& errors, std::optional<Sending> sending = std::nullopt);
@@ -42,10 +44,15 @@ public:
 
     TForm1& mainPage() const { return *form1_; }
 
+    // Every page has been prepared.
+    bool allPrepared() const { return prepared_ == pagesToPrepare_.size(); }
+
 private:
     std::string ikuCode() const;
     void shareWindows(const Page& page);
     void makeSharedWindows();
+    void shareQrWindow(const Page& page);
+    void prepareNext();
 
     std::unique_ptr<TForm1> form1_;
     TForm2* form2_ = nullptr;
@@ -61,6 +68,8 @@ private:
     std::optional<Sending> sending_;
     QrWindow* qrWindow_ = nullptr;
     SendWindow* sendWindow_ = nullptr;
+    std::vector<Page*> pagesToPrepare_; // in the order the user is likely to open them
+    std::size_t prepared_ = 0;
 };
 
 } // namespace velmora

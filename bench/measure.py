@@ -2,8 +2,9 @@
 """Measures the program against bare Qt yardsticks built in the same tree and prints the ratios.
 
 Start-up: whole process, from its start to the first painted main window under Xvfb, and the peak
-resident memory of that run; medians of paired runs, and instructions counted by callgrind. Editing:
-nanoseconds and callgrind instructions per operation. Wall times are noisy on a shared machine; the
+resident memory of that run; medians of paired runs, and instructions counted by callgrind. Page opening: from
+the call that opens a page to its first frame under Xvfb, the first opening against the second, per page.
+Editing: nanoseconds and callgrind instructions per operation. Wall times are noisy on a shared machine; the
 instruction counts are the steady figure.
 """
 import argparse
@@ -88,6 +89,33 @@ def measure_startup(build, runs, env):
     return ok
 
 
+def measure_opening(build, runs, env):
+    program = os.path.join(build, "bench", "velmora-open-bench")
+    server, display = start_xvfb()
+    first, again = {}, {}
+    try:
+        env = dict(env, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+        for _ in range(runs):
+            output = subprocess.run([program], env=env, check=True, capture_output=True, text=True).stdout
+            for line in output.splitlines():
+                page, first_ns, again_ns = line.split()
+                first.setdefault(page, []).append(int(first_ns) / 1e6)
+                again.setdefault(page, []).append(int(again_ns) / 1e6)
+    finally:
+        server.terminate()
+        server.wait()
+    print(f"Page opening, from the call to the page's first frame ({runs} runs, medians per page, ms):")
+    ok = True
+    for page in first:
+        ok &= report(f"{page}, first against again", statistics.median(again[page]),
+                     statistics.median(first[page]), "ms", 1.25)
+    medians_first = [statistics.median(times) for times in first.values()]
+    medians_again = [statistics.median(times) for times in again.values()]
+    print(f"  first opening {min(medians_first):.1f} to {max(medians_first):.1f} ms, "
+          f"again {min(medians_again):.1f} to {max(medians_again):.1f} ms")
+    return ok
+
+
 def per_operation(program, mode, count, runs, env):
     times = []
     for _ in range(runs):
@@ -119,12 +147,14 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("build", help="a Release build tree with the benchmark targets built")
     parser.add_argument("--runs", type=int, default=30)
-    parser.add_argument("--only", choices=["startup", "editing"])
+    parser.add_argument("--only", choices=["startup", "opening", "editing"])
     args = parser.parse_args()
     env = dict(os.environ, LC_ALL="C.UTF-8")
     ok = True
     if args.only in (None, "startup"):
         ok &= measure_startup(args.build, args.runs, env)
+    if args.only in (None, "opening"):
+        ok &= measure_opening(args.build, args.runs, env)
     if args.only in (None, "editing"):
         ok &= measure_editing(args.build, args.runs, env)
     sys.exit(0 if ok else 1)

@@ -85,6 +85,7 @@ SmsLength measureSms(std::string_view utf8)
     std::size_t utf16Units = 0;
     for (Utf8Reader reader(utf8); !reader.atEnd();) {
         const char32_t c = reader.next();
+        ++result.characters;
         utf16Units += (c != Utf8Reader::kInvalid && c > 0xFFFF) ? 2 : 1;
         const std::size_t cost = gsmSeptets(c);
         if (cost == 0 && !result.ucs2Reason) {
@@ -107,8 +108,13 @@ SmsLength measureSms(std::string_view utf8)
 
 std::string describeSmsLength(const SmsLength& length)
 {
-    std::string line = "Długość: " + std::to_string(length.length) + " z " + std::to_string(length.limit) +
-                       " znaków (" + std::to_string(std::max<std::size_t>(length.messages, 1)) + " SMS)";
+    const std::string of = "Długość: " + std::to_string(length.length) + " z " + std::to_string(length.limit);
+    const std::string messages = " (" + std::to_string(std::max<std::size_t>(length.messages, 1)) + " SMS)";
+    std::string line = of + " znaków" + messages;
+    if (length.encoding == SmsLength::Encoding::Gsm7 && length.length != length.characters) {
+        line = of + " miejsc w SMS (znaków: " + std::to_string(length.characters) +
+               "; znaki { } [ ] \\ ^ | ~ € zajmują po dwa miejsca)" + messages;
+    }
     if (!length.fitsOneSms()) {
         line += " – za długa na jeden SMS, a centrala czyta tylko pojedyncze wiadomości";
     }

@@ -14,7 +14,8 @@ struct SmsLength {
     enum class Encoding { Gsm7, Ucs2 };
 
     Encoding encoding = Encoding::Gsm7;
-    std::size_t length = 0;  // septets (GSM, extension characters count twice) or UTF-16 units (UCS-2)
+    std::size_t length = 0; // septets (GSM, extension characters count twice) or UTF-16 units (UCS-2)
+    std::size_t characters = 0;
     std::size_t limit = 160; // of one message in that encoding
     std::size_t messages = 0;
     std::optional<char32_t> ucs2Reason; // the first character outside the GSM alphabet
@@ -26,7 +27,9 @@ struct SmsLength {
 
 SmsLength measureSms(std::string_view utf8);
 
-// The line shown under a command, in Polish, e.g. "Długość: 23 z 160 znaków (1 SMS)".
+// The line shown under a command, in Polish, e.g. "Długość: 23 z 160 znaków (1 SMS)". When extension characters
+// count twice, the length is given in places of the SMS, beside the number of characters, so that 184 places of
+// a 100-character command do not read as 184 characters.
 std::string describeSmsLength(const SmsLength& length);
 
 } // namespace velmora

@@ -1,17 +1,21 @@
 // Takes the README's pictures of the running program: the main page, the SMS centre page with a composed
-// command, and that command's QR code window. Run it through docs/make-screenshots.sh.
+// command, and that command's QR code window; or, given a name for the screen, the two tallest pages on it.
+// Run it through docs/make-screenshots.sh.
 #include "errorbox.h"
 #include "mainpage.h"
 #include "page.h"
 #include "pageset.h"
 #include "radiogroup.h"
+#include "startup.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -45,27 +49,66 @@ template <typename T> T* child(QWidget* parent, const char* name)
     return found;
 }
 
+void typeIku(QWidget& main)
+{
+    auto* advanced = child<velmora::Page>(&main, "TForm12");
+    advanced->ensureBuilt();
+    child<QLineEdit>(advanced, "Edit1")->setText(QStringLiteral("1234"));
+}
+
+bool savePage(velmora::Page* page, const QDir& folder, const QString& name)
+{
+    page->show();
+    const bool saved = QTest::qWaitForWindowExposed(page) && save(page, folder, name);
+    page->hide();
+    return saved;
+}
+
+// The first start-up steps with a keypad code composed, and the remote controls page with a removal composed:
+// the tallest pages, scrolled where the screen is too small for them.
+int pictureTallPages(QWidget& main, const QDir& folder, const QString& screen)
+{
+    typeIku(main);
+    auto* firstStart = child<velmora::Page>(&main, "TForm13");
+    firstStart->ensureBuilt();
+    child<QLineEdit>(firstStart, "Edit3")->setText(QStringLiteral("1234"));
+    child<QCheckBox>(firstStart, "CheckBox3")->click();
+    child<QPushButton>(firstStart, "Button5")->click();
+    auto* remotes = child<velmora::Page>(&main, "TForm8");
+    remotes->ensureBuilt();
+    for (const char* box : {"CheckBox21", "CheckBox23", "CheckBox30"}) {
+        child<QCheckBox>(remotes, box)->click();
+    }
+    child<QPushButton>(remotes, "Button4")->click();
+    const bool saved = savePage(firstStart, folder, QStringLiteral("first-start-page-%1.png").arg(screen)) &&
+                       savePage(remotes, folder, QStringLiteral("remote-controls-page-%1.png").arg(screen));
+    return saved ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s FOLDER [SCREEN]\n", argv[0]);
         return 2;
     }
+    QTranslator qtTexts;
+    velmora::setUpApplication(qtTexts);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     FatalErrorBox errors;
     velmora::PageSet pages(errors);
     QWidget& main = pages.mainPage();
+    if (argc == 3) {
+        return pictureTallPages(main, folder, QString::fromLocal8Bit(argv[2]));
+    }
     main.show();
     if (!QTest::qWaitForWindowExposed(&main) || !save(&main, folder, QStringLiteral("main-page.png"))) {
         return 1;
     }
 
-    auto* advanced = child<velmora::Page>(&main, "TForm12");
-    advanced->ensureBuilt();
-    child<QLineEdit>(advanced, "Edit1")->setText(QStringLiteral("1234"));
+    typeIku(main);
     auto* smsCentre = child<velmora::Page>(&main, "TForm2");
     smsCentre->ensureBuilt();
     child<velmora::RadioGroup>(smsCentre, "RadioGroup1")->setItemIndex(1);

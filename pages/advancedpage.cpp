@@ -17,14 +17,14 @@
 namespace velmora {
 
 TForm12::TForm12(ErrorBox& errors, const Targets& targets, QWidget* parent)
-    : Page("TForm12", QStringLiteral("ZAAWANSOWANE KONFIGUROWANIE SYSTEMU"), parent), errors_(errors), targets_(targets)
+    : Page("TForm12", QStringLiteral("ZAAWANSOWANE KONFIGUROWANIE SYSTEMU"), parent, {617, 548}), errors_(errors),
+      targets_(targets)
 {}
 
 void TForm12::buildControls()
 {
     Edit1 = makeEdit(this, "Edit1");
-    resize(617, 548);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout;
 
     QLabel* prompt = makeLabel(this, "Label2",
                                QStringLiteral("Wpisz czterocyfrowy Kod IKU, który trzymałeś  w zaklejonej kopercie "
@@ -33,7 +33,7 @@ void TForm12::buildControls()
     QFont promptFont = prompt->font();
     promptFont.setUnderline(true);
     prompt->setFont(promptFont);
-    setTextColour(prompt, Qt::red);
+    setTextColour(prompt, kRed);
     layout->addWidget(prompt);
 
     auto* codeRow = new QHBoxLayout;
@@ -42,6 +42,7 @@ void TForm12::buildControls()
     codeRow->addWidget(Edit1);
     QLabel* codeLabel = makeLabel(this, "Label1", QStringLiteral("KOD IKU"));
     setPixelSize(codeLabel, 13);
+    codeLabel->setBuddy(Edit1);
     codeRow->addWidget(codeLabel);
     codeRow->addStretch();
     layout->addLayout(codeRow);
@@ -78,9 +79,9 @@ void TForm12::buildControls()
         layout->addWidget(makeEntry(entry));
     }
 
-    layout->addWidget(makeLine(this, nullptr));
-    layout->addWidget(new BackButton(this, {"SpeedButton1", "Label4"}, QStringLiteral("Wstecz"), 41));
     layout->addStretch();
+    layOut(layout,
+           {makeLine(this, nullptr), new BackButton(this, {"SpeedButton1", "Label4"}, QStringLiteral("Wstecz"), 41)});
 }
 
 std::string TForm12::ikuCode() const
@@ -99,6 +100,8 @@ QWidget* TForm12::makeEntry(const Entry& entry)
     button->setFixedSize(49, 33);
     button->setAutoDefault(false);
     layout->addWidget(button);
+    // A blank button: a screen reader names it after the lines beside it.
+    button->setAccessibleName(entry.lines.join(QLatin1Char(' ')).simplified());
     auto* lines = new QVBoxLayout;
     lines->setSpacing(0);
     for (const QString& line : entry.lines) {

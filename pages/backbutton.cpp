@@ -34,6 +34,8 @@ BackButton::BackButton(QWidget* page, const Names& names, const QString& caption
     if (names.label != nullptr) {
         label->setObjectName(QLatin1String(names.label));
     }
+    // The glyph alone says nothing to a screen reader: the caption names the button.
+    label->setBuddy(button_);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

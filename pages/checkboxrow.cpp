@@ -1,5 +1,7 @@
 #include "checkboxrow.h"
 
+#include "controls.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -20,7 +22,8 @@ CheckBoxRow::CheckBoxRow(const Boxes& boxes, Choice choice, Look look, QWidget* 
             box->setText(boxes.texts.value(i));
             layout->addWidget(box, i, 0);
         } else {
-            auto* label = new QLabel(boxes.texts.value(i), this);
+            numbers_ << boxes.texts.value(i);
+            auto* label = new QLabel(numbers_.back(), this);
             label->setObjectName(boxes.labelNames.value(i));
             label->setAlignment(Qt::AlignHCenter);
             layout->addWidget(box, 0, i, Qt::AlignHCenter);
@@ -45,6 +48,13 @@ void CheckBoxRow::setAllTicked(bool ticked)
 {
     for (QCheckBox* box : boxes_) {
         box->setChecked(ticked);
+    }
+}
+
+void CheckBoxRow::nameBoxesAfter(const QString& group)
+{
+    for (int i = 0; i < numbers_.size(); ++i) {
+        box(i)->setAccessibleName(nameWithin(group, numbers_[i]));
     }
 }
 

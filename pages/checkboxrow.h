@@ -34,6 +34,10 @@ public:
     // Each box whose state changes reports it, as if clicked.
     void setAllTicked(bool ticked);
 
+    // Names boxes without captions for screen readers after the row's group and their number label:
+    // "Usuwanie pilotów z systemu, P3".
+    void nameBoxesAfter(const QString& group);
+
     // "Name1" ... "NameN" from `first`, for the objectNames of a numbered run of controls.
     static QStringList numbered(const QString& stem, int first, int count);
 
@@ -51,6 +55,7 @@ private:
     void onToggled(int index, bool ticked);
 
     Choice choice_;
+    QStringList numbers_; // the number labels' texts, for NumbersUnder
     std::vector<QCheckBox*> boxes_;
 };
 

@@ -1,11 +1,15 @@
 #include "controls.h"
 
+#include "checkboxrow.h"
+
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <limits>
+#include <algorithm>
 
 namespace velmora {
 
@@ -33,11 +37,22 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
     return label;
 }
 
+void reserveRoom(QLabel* label, const QStringList& texts)
+{
+    const QFontMetrics metrics = label->fontMetrics();
+    label->setMinimumHeight(metrics.height());
+    int width = 0;
+    for (const QString& text : texts) {
+        width = std::max(width, metrics.horizontalAdvance(text));
+    }
+    label->setMinimumWidth(width);
+}
+
 QLabel* makeHeading(QWidget* parent, const char* name, const QString& text, int pixelSize)
 {
     QLabel* label = makeLabel(parent, name, text);
     setPixelSize(label, pixelSize, true);
-    setTextColour(label, Qt::red);
+    setTextColour(label, kRed);
     return label;
 }
 
@@ -58,6 +73,38 @@ QPushButton* makeComposeButton(QWidget* parent, const char* name, const QString&
     button->setToolTip(hint);
     button->setAutoDefault(false);
     return button;
+}
+
+QString nameWithin(const QString& group, const QString& item)
+{
+    const QString groupName = group.simplified();
+    const QString itemName = item.simplified();
+    if (groupName.isEmpty() || itemName.isEmpty()) {
+        return groupName + itemName;
+    }
+    return groupName + QStringLiteral(", ") + itemName;
+}
+
+void nameOperation(QAbstractButton* button, const QString& operation)
+{
+    button->setAccessibleName(button->text().simplified() + QStringLiteral(": ") + operation.simplified());
+}
+
+void addRow(QGridLayout* grid, int row, QLabel* label, QWidget* field, QAbstractButton* button, const QString& group)
+{
+    const QString name = nameWithin(group, label->text());
+    grid->addWidget(label, row, 0);
+    if (field != nullptr) {
+        label->setBuddy(field);
+        if (!group.isEmpty()) {
+            field->setAccessibleName(name);
+        }
+        grid->addWidget(field, row, 1);
+    }
+    if (button != nullptr) {
+        nameOperation(button, name);
+        grid->addWidget(button, row, 2);
+    }
 }
 
 QFrame* makeBevel(QWidget* parent, const char* name)
@@ -82,8 +129,18 @@ QFrame* makeGroup(QWidget* parent, const char* bevelName, std::initializer_list<
 {
     QFrame* group = makeBevel(parent, bevelName);
     auto* layout = new QVBoxLayout(group);
+    QLabel* caption = nullptr;
     for (QWidget* widget : content) {
         layout->addWidget(widget, 0, Qt::AlignLeft);
+        if (caption == nullptr) {
+            caption = qobject_cast<QLabel*>(widget);
+        } else if (auto* row = qobject_cast<CheckBoxRow*>(widget)) {
+            row->nameBoxesAfter(caption->text());
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            nameOperation(button, caption->text());
+        } else if (qobject_cast<QLineEdit*>(widget) != nullptr) {
+            caption->setBuddy(widget);
+        }
     }
     return group;
 }

@@ -4,7 +4,9 @@
 #include <QString>
 #include <initializer_list>
 
+class QAbstractButton;
 class QFrame;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -14,12 +16,19 @@ namespace velmora {
 
 // Small makers for the controls every page uses, so that each carries its name and the same settings.
 
+// The red of headings, warnings and red captions: darker than pure red, so that it reads at 4.5:1 on white and on
+// a button's grey.
+inline constexpr QColor kRed{200, 0, 0};
+
 // Font size in pixels, as the pages were drawn; and a text colour (a label's text, or a button's caption with
 // QPalette::ButtonText).
 void setPixelSize(QWidget* widget, int pixels, bool bold = false);
 void setTextColour(QWidget* widget, const QColor& colour, QPalette::ColorRole role = QPalette::WindowText);
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text);
+
+// Keeps a label's room while its text comes and goes: one line high, and as wide as the widest of `texts`.
+void reserveRoom(QLabel* label, const QStringList& texts = {});
 
 // A label in the page's heading style: red and larger.
 QLabel* makeHeading(QWidget* parent, const char* name, const QString& text, int pixelSize = 13);
@@ -32,12 +41,25 @@ QLineEdit* makeEdit(QWidget* parent, const char* name);
 QPushButton* makeComposeButton(QWidget* parent, const char* name, const QString& hint,
                                const QString& caption = QStringLiteral("Treść SMS"));
 
+// What a screen reader calls a control of a group or a row: "Usuwanie pilotów z systemu, P3".
+QString nameWithin(const QString& group, const QString& item);
+
+// Names a button that acts on an operation by its caption and the operation: "Treść SMS: Opcja ECHO".
+void nameOperation(QAbstractButton* button, const QString& operation);
+
+// Lays out one row of a grid: the label, the field it names (if any) and the button that composes from them
+// (if any), in columns 0, 1 and 2. `group` is the heading the row stands under, if its label alone is not
+// enough for a screen reader ("C1").
+void addRow(QGridLayout* grid, int row, QLabel* label, QWidget* field, QAbstractButton* button = nullptr,
+            const QString& group = {});
+
 // A bevel: a raised frame around a group, or a horizontal separating line.
 QFrame* makeBevel(QWidget* parent, const char* name);
 QFrame* makeLine(QWidget* parent, const char* name);
 
 // A framed group (a bevel named `bevelName`) holding the given widgets one under another, each at its size
-// and aligned left. The widgets are moved into the frame.
+// and aligned left. The widgets are moved into the frame. The first label is the group's caption: a screen
+// reader names the group's check boxes, fields and buttons after it.
 QFrame* makeGroup(QWidget* parent, const char* bevelName, std::initializer_list<QWidget*> content);
 
 } // namespace velmora

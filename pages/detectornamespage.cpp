@@ -41,29 +41,27 @@ constexpr int kNameFieldWidth = 640;
 } // namespace
 
 TForm5::TForm5(IkuSource iku, ErrorBox& errors, QWidget* parent)
-    : Page("TForm5", QStringLiteral("DEFINIOWANIE NAZW CZUJEK I NAGŁÓWKA KOMUNIKATU"), parent), iku_(std::move(iku)),
-      errors_(errors)
+    : Page("TForm5", QStringLiteral("DEFINIOWANIE NAZW CZUJEK I NAGŁÓWKA KOMUNIKATU"), parent, {890, 620}),
+      iku_(std::move(iku)), errors_(errors)
 {}
 
 void TForm5::buildControls()
 {
     band_ = new DisplayBand({"Label13", "Label14", "Edit12"}, this);
-    resize(890, 620);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(makeNamesBand());
-    layout->addWidget(makeRemovalBand());
-    layout->addWidget(makeHeaderBand());
-    layout->addWidget(band_);
-    layout->addWidget(makeLine(this, "Bevel2"));
-    layout->addWidget(new BackButton(this, {"SpeedButton1", "Label15"}));
-    layout->addWidget(makeLine(this, "Bevel6"));
+    auto* body = new QVBoxLayout;
+    body->addWidget(makeNamesBand());
+    body->addWidget(makeRemovalBand());
+    body->addWidget(makeHeaderBand());
+    layOut(body, {band_, makeLine(this, "Bevel2"), new BackButton(this, {"SpeedButton1", "Label15"}),
+                  makeLine(this, "Bevel6")});
 }
 
 QFrame* TForm5::makeNamesBand()
 {
     QFrame* band = makeBevel(this, "Bevel3");
     auto* layout = new QVBoxLayout(band);
-    layout->addWidget(makeHeading(band, "Label1", QStringLiteral("Definiowanie nazw czujek"), 16));
+    QLabel* heading = makeHeading(band, "Label1", QStringLiteral("Definiowanie nazw czujek"), 16);
+    layout->addWidget(heading);
     auto* rows = new QGridLayout;
     layout->addLayout(rows);
     const QStringList numbers = CheckBoxRow::numbered(QStringLiteral("C"), 1, kDetectorNameCount);
@@ -73,9 +71,7 @@ QFrame* TForm5::makeNamesBand()
         field->setMinimumWidth(kNameFieldWidth);
         QPushButton* button =
             makeComposeButton(band, row.button, QStringLiteral("punkt 8.4.1. Nadawanie opisów czujek"));
-        rows->addWidget(makeLabel(band, row.label, numbers[i]), i, 0);
-        rows->addWidget(field, i, 1);
-        rows->addWidget(button, i, 2);
+        addRow(rows, i, makeLabel(band, row.label, numbers[i]), field, button, heading->text());
         names_[static_cast<std::size_t>(i)] = field;
         guard(field, detectorNameRule());
         connect(button, &QPushButton::clicked, this, [this, i] { DetectorNameClick(i + 1); });

@@ -41,8 +41,8 @@ QVBoxLayout* makeColumn(QLabel* heading, std::initializer_list<QWidget*> groups)
 } // namespace
 
 TForm4::TForm4(IkuSource iku, ErrorBox& errors, QWidget* parent)
-    : Page("TForm4", QStringLiteral("WPROGRAMOWYWANIE CZUJEK I SYREN  DO SYSTEMU"), parent), iku_(std::move(iku)),
-      errors_(errors)
+    : Page("TForm4", QStringLiteral("WPROGRAMOWYWANIE CZUJEK I SYREN  DO SYSTEMU"), parent, {900, 570}),
+      iku_(std::move(iku)), errors_(errors)
 {}
 
 void TForm4::buildControls()
@@ -115,13 +115,10 @@ void TForm4::buildControls()
     columns->addLayout(masks);
     columns->addLayout(sirens);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(upper);
-    layout->addWidget(band_);
-    layout->addWidget(makeLine(this, "Bevel7"));
-    layout->addWidget(new BackButton(this, {"SpeedButton2", "Label59"}));
-    layout->addWidget(makeLine(this, "Bevel8"));
-    resize(900, 570);
+    auto* body = new QVBoxLayout;
+    body->addWidget(upper);
+    layOut(body, {band_, makeLine(this, "Bevel7"), new BackButton(this, {"SpeedButton2", "Label59"}),
+                  makeLine(this, "Bevel8")});
 }
 
 QPushButton* TForm4::composeButton(const char* name, const QString& hint, void (TForm4::*handler)())

@@ -13,16 +13,37 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace velmora {
+namespace {
+
+const QString kCopyCaption = QStringLiteral("Kopiuj");
+const QString kCopiedCaption = QStringLiteral("Skopiowano");
+constexpr int kCopiedMilliseconds = 2000;
+
+// Room for either caption, so that the row does not move when the caption changes.
+void reserveCaptions(QPushButton* button, const QStringList& captions)
+{
+    int width = 0;
+    for (const QString& caption : captions) {
+        width = std::max(width, button->fontMetrics().horizontalAdvance(caption));
+    }
+    button->setMinimumWidth(button->sizeHint().width() - button->fontMetrics().horizontalAdvance(button->text()) +
+                            width);
+}
+
+} // namespace
+
 DisplayBand::DisplayBand(const Names& names, QWidget* parent)
     : QWidget(parent), title_(makeHeading(this, names.title, QString(), 16)),
       prompt_(makeHeading(this, names.prompt, QString(), 16)), result_(makeEdit(this, names.result)),
       copy_(makeComposeButton(this, "CopyButton",
                               QStringLiteral("Kopiuje treść komendy do schowka, aby wkleić ją w "
                                              "telefonie"),
-                              QStringLiteral("Kopiuj"))),
+                              kCopyCaption)),
       qr_(makeComposeButton(this, "QrButton",
                             QStringLiteral("Pokazuje komendę jako kod QR: zeskanowany telefonem "
                                            "otwiera SMS z gotową treścią"),
@@ -31,33 +52,44 @@ DisplayBand::DisplayBand(const Names& names, QWidget* parent)
                               QStringLiteral("Wysyła komendę SMS-em do centrali: przez modem GSM podłączony do "
                                              "komputera albo przez telefon sparowany z komputerem"),
                               QStringLiteral("Wyślij"))),
-      length_(new QLabel(this))
+      length_(new QLabel(this)), copiedShown_(new QTimer(this))
 {
     result_->setReadOnly(true);
+    result_->setAccessibleName(QStringLiteral("Treść komendy SMS"));
     setPixelSize(result_, 16);
     setTextColour(result_, Qt::black, QPalette::Text);
 
+    // The band keeps its height as its texts come and go, and a long title never widens the page.
+    for (QLabel* label : {title_, prompt_, length_}) {
+        reserveRoom(label);
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
     length_->setObjectName(QStringLiteral("SmsLength"));
     length_->setWordWrap(true);
     copy_->setEnabled(false);
     qr_->setEnabled(false);
     send_->setEnabled(false);
     send_->hide();
+    reserveCaptions(copy_, {kCopyCaption, kCopiedCaption});
+    copiedShown_->setSingleShot(true);
+    copiedShown_->setInterval(kCopiedMilliseconds);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(title_);
     layout->addWidget(prompt_);
-    auto* resultRow = new QHBoxLayout;
-    resultRow->addWidget(result_, 1);
-    resultRow->addWidget(copy_);
-    resultRow->addWidget(qr_);
-    resultRow->addWidget(send_);
-    layout->addLayout(resultRow);
+    layout->addWidget(result_);
+    auto* actionRow = new QHBoxLayout;
+    actionRow->addWidget(copy_);
+    actionRow->addWidget(qr_);
+    actionRow->addWidget(send_);
+    actionRow->addStretch();
+    layout->addLayout(actionRow);
     layout->addWidget(length_);
 
     connect(result_, &QLineEdit::textChanged, this, &DisplayBand::onResultChanged);
     connect(copy_, &QPushButton::clicked, this, &DisplayBand::copyCommand);
+    connect(copiedShown_, &QTimer::timeout, this, [this] { showCopyCaption(false); });
     connect(qr_, &QPushButton::clicked, this, &DisplayBand::showQrCode);
     connect(send_, &QPushButton::clicked, this, &DisplayBand::sendCommand);
 }
@@ -98,6 +130,7 @@ void DisplayBand::setResultEnabled(bool enabled)
 void DisplayBand::showCommand(const Command& command)
 {
     result_->setText(toQString(command.message));
+    result_->setCursorPosition(0);
     prompt_->setText(toQString(command.prompt));
     title_->setText(toQString(command.title));
 }
@@ -121,6 +154,8 @@ void DisplayBand::presentFresh(const Outcome& outcome, ErrorBox& errors)
 
 void DisplayBand::onResultChanged(const QString& text)
 {
+    showCopyCaption(false);
+    result_->setToolTip(text);
     copy_->setEnabled(!text.isEmpty());
     qr_->setEnabled(!text.isEmpty());
     send_->setEnabled(!text.isEmpty());
@@ -130,12 +165,24 @@ void DisplayBand::onResultChanged(const QString& text)
     }
     const SmsLength length = measureSms(toUtf8(text));
     length_->setText(toQString(describeSmsLength(length)));
-    setTextColour(length_, length.isWarning() ? QColor(Qt::red) : palette().color(QPalette::WindowText));
+    setTextColour(length_, length.isWarning() ? kRed : palette().color(QPalette::WindowText));
 }
 
 void DisplayBand::copyCommand()
 {
     QGuiApplication::clipboard()->setText(result_->text());
+    showCopyCaption(true);
+}
+
+// The caption says for a moment that the command was copied; a screen reader reads the focused button's new name.
+void DisplayBand::showCopyCaption(bool copied)
+{
+    copy_->setText(copied ? kCopiedCaption : kCopyCaption);
+    if (copied) {
+        copiedShown_->start();
+    } else {
+        copiedShown_->stop();
+    }
 }
 
 void DisplayBand::showQrCode()

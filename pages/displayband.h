@@ -7,6 +7,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace velmora {
 
@@ -15,9 +16,10 @@ class QrWindow;
 class SendWindow;
 
 // The operation title, the send prompt and the result field that every composing page shows under its
-// inputs. The result field is read-only but selectable. Beside it, the ways to the unit: a button that copies
-// the command, one that shows it as a QR code for a phone, one that sends it from the computer; and under it
-// the command's SMS length.
+// inputs. The result field is read-only but selectable, as wide as the page, and shows a command from its
+// first character, the whole of it in its tool tip. Under it, the ways to the unit: a button that copies the
+// command, one that shows it as a QR code for a phone, one that sends it from the computer; and under them the
+// command's SMS length.
 class DisplayBand final : public QWidget {
     Q_OBJECT
 
@@ -61,6 +63,7 @@ public:
 private:
     void onResultChanged(const QString& text);
     void copyCommand();
+    void showCopyCaption(bool copied);
     void showQrCode();
     void sendCommand();
 
@@ -71,6 +74,7 @@ private:
     QPushButton* qr_;
     QPushButton* send_;
     QLabel* length_;
+    QTimer* copiedShown_;
     QrWindow* qrWindow_ = nullptr;
     SendWindow* sendWindow_ = nullptr;
 };

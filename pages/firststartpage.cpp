@@ -72,7 +72,8 @@ UserNumbers numbersOf(const std::array<QLineEdit*, kPhoneUserCount>& fields)
 } // namespace
 
 TForm13::TForm13(ErrorBox& errors, QWidget* parent)
-    : Page("TForm13", QStringLiteral("NIEZBĘDNE KROKI PPRZY PIERWSZYM URUCHOMIENIU SYSTEMU"), parent), errors_(errors)
+    : Page("TForm13", QStringLiteral("NIEZBĘDNE KROKI PPRZY PIERWSZYM URUCHOMIENIU SYSTEMU"), parent, {871, 755}),
+      errors_(errors)
 {
     applyPageLook(this, Qt::black);
 }
@@ -80,7 +81,6 @@ TForm13::TForm13(ErrorBox& errors, QWidget* parent)
 void TForm13::buildControls()
 {
     band_ = new DisplayBand({"Label15", "Label21", "Edit2"}, this);
-    resize(871, 755);
     setPixelSize(band_->result(), kStepPixels);
 
     auto* left = new QVBoxLayout;
@@ -95,10 +95,7 @@ void TForm13::buildControls()
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
-    layout->addWidget(band_);
-    layout->addWidget(new BackButton(this, {"SpeedButton1", nullptr}, QStringLiteral("WSTECZ")));
+    layOut(columns, {band_, new BackButton(this, {"SpeedButton1", nullptr}, QStringLiteral("WSTECZ"))});
 
     wire();
 }
@@ -121,7 +118,7 @@ QWidget* TForm13::makeIkuArea()
         QFont underlined = label->font();
         underlined.setUnderline(true);
         label->setFont(underlined);
-        setTextColour(label, Qt::red);
+        setTextColour(label, kRed);
         layout->addWidget(label);
     }
 
@@ -129,8 +126,10 @@ QWidget* TForm13::makeIkuArea()
     setPixelSize(Edit3, kStepPixels);
     Edit3->setFixedWidth(Edit3->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
     auto* codeRow = new QHBoxLayout;
+    QLabel* codeLabel = makeLabel(area, nullptr, QStringLiteral("KOD IKU"));
+    codeLabel->setBuddy(Edit3);
     codeRow->addWidget(Edit3);
-    codeRow->addWidget(makeLabel(area, nullptr, QStringLiteral("KOD IKU")));
+    codeRow->addWidget(codeLabel);
     codeRow->addStretch();
     layout->addLayout(codeRow);
     return area;
@@ -139,7 +138,8 @@ QWidget* TForm13::makeIkuArea()
 QWidget* TForm13::makeCentreArea()
 {
     auto [area, layout] = makeArea(this);
-    addStepHeading(layout, area, QStringLiteral("Krok 10"), QStringLiteral("Programowanie Centrum SMS"));
+    const QString title = QStringLiteral("Programowanie Centrum SMS");
+    addStepHeading(layout, area, QStringLiteral("Krok 10"), title);
     RadioGroup1 = new RadioGroup(QStringLiteral("Wybierz Centrum SMS"), smsOperatorNames(), area);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setItemIndex(0);
@@ -147,6 +147,9 @@ QWidget* TForm13::makeCentreArea()
     Button1 = makeComposeButton(area, "Button1",
                                 QStringLiteral("punkt 7.  Programowanie systemu za pomocą telefonu komórkowego - krok "
                                                "10. Instrukcja skrócona"));
+    // The number field has no label of its own: the step's title names it.
+    Edit1->setAccessibleName(title);
+    nameOperation(Button1, title);
     layout->addWidget(RadioGroup1, 0, Qt::AlignLeft);
     layout->addWidget(Edit1, 0, Qt::AlignLeft);
     layout->addWidget(Button1, 0, Qt::AlignLeft);
@@ -156,7 +159,8 @@ QWidget* TForm13::makeCentreArea()
 QWidget* TForm13::makeUsersArea()
 {
     auto [area, layout] = makeArea(this);
-    addStepHeading(layout, area, QStringLiteral("Krok 11"), QStringLiteral("Programowanie użytkowników systemu"));
+    const QString title = QStringLiteral("Programowanie użytkowników systemu");
+    addStepHeading(layout, area, QStringLiteral("Krok 11"), title);
     for (const QString& line :
          {QStringLiteral("Wpisz w odpowiednie pole  numer telefonu dla  odpowiedniego użytkownika"),
           QStringLiteral("Pamiętaj, że numer powinien być poprzedzony przedrostkiem międzynarodowym."),
@@ -173,8 +177,7 @@ QWidget* TForm13::makeUsersArea()
     for (std::size_t i = 0; i < kPhoneUserCount; ++i) {
         const int row = static_cast<int>(i);
         userNumbers_[i] = makeNumberEdit(area, kNames[i]);
-        grid->addWidget(makeLabel(area, nullptr, captions[i]), row, 0);
-        grid->addWidget(userNumbers_[i], row, 1);
+        addRow(grid, row, makeLabel(area, nullptr, captions[i]), userNumbers_[i]);
     }
     grid->setColumnStretch(2, 1);
     layout->addLayout(grid);
@@ -182,6 +185,7 @@ QWidget* TForm13::makeUsersArea()
     Button2 = makeComposeButton(area, "Button2",
                                 QStringLiteral("punkt 7. Programowanie Systemu za pomocą telefonu komórkowego - krok "
                                                "11. Instrukcja podstawowa."));
+    nameOperation(Button2, title);
     layout->addWidget(Button2, 0, Qt::AlignLeft);
     return area;
 }
@@ -196,8 +200,8 @@ QWidget* TForm13::makePointerArea(const QString& step)
 QWidget* TForm13::makeKeypadArea()
 {
     auto [area, layout] = makeArea(this);
-    addStepHeading(layout, area, QStringLiteral("Krok 14"),
-                   QStringLiteral("Programowanie kodów klawiatur użytkowników"));
+    const QString title = QStringLiteral("Programowanie kodów klawiatur użytkowników");
+    addStepHeading(layout, area, QStringLiteral("Krok 14"), title);
     layout->addWidget(
         makeLabel(area, nullptr, QStringLiteral("Wybierz użytkownika,  któremu chcesz przypisać  kod klawiatury")));
     const auto count = static_cast<int>(kKeypadUsers);
@@ -205,13 +209,17 @@ QWidget* TForm13::makeKeypadArea()
                                     CheckBoxRow::numbered(QStringLiteral("K"), 1, count),
                                     {}},
                                    CheckBoxRow::Choice::OneOfN, CheckBoxRow::Look::NumbersUnder, area);
+    keypadUsers_->nameBoxesAfter(title);
     layout->addWidget(keypadUsers_, 0, Qt::AlignLeft);
     Button5 = makeComposeButton(area, "Button5",
                                 QStringLiteral("punkt 9. Zmiana kodu klawiatury - krok 14. Instrukcja skrócona."));
+    nameOperation(Button5, title);
     layout->addWidget(Button5, 0, Qt::AlignLeft);
     static constexpr std::array<const char*, 3> kNames = {"Label3", "Label10", "Label11"};
     for (std::size_t i = 0; i < instructions_.size(); ++i) {
         instructions_[i] = makeLabel(area, kNames[i], QString());
+        // The columns keep their widths when the instructions appear.
+        reserveRoom(instructions_[i], {toQString(kKeypadCodeInstructions[i])});
         layout->addWidget(instructions_[i]);
     }
     return area;

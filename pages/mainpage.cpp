@@ -2,8 +2,10 @@
 
 #include "controls.h"
 #include "jpeg.h"
+#include "keyboard.h"
 #include "page.h"
 #include "picturebox.h"
+#include "screenfit.h"
 
 #include <QFile>
 #include <QFrame>
@@ -39,9 +41,10 @@ TForm1::TForm1(Choices choices, QWidget* parent) : QWidget(parent), choices_(std
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Velmora SMS  Tarvik SMS"));
     applyPageLook(this, QColor(0, 0, 128));
-    resize(608, 608);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout;
+    // Narrow side margins keep the help note's one line within the page's 608 pixels.
+    layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(
         new PictureBox("Image1", loadPicture(QStringLiteral(":/pictures/logo.jpg")), QSize(297, 185), this), 0,
         Qt::AlignHCenter);
@@ -60,6 +63,9 @@ TForm1::TForm1(Choices choices, QWidget* parent) : QWidget(parent), choices_(std
     layout->addWidget(makeHelpNote());
     layout->addWidget(makeLine(this, "Bevel2"));
     layout->addWidget(makeFooter());
+    layOutScrolling(this, layout);
+    setUpKeyboard(this);
+    fitToScreen(this, {608, 608});
 }
 
 QWidget* TForm1::makeChoicePanel(const char* name, const char* firstName, const QString& first, const char* secondName,
@@ -73,6 +79,7 @@ QWidget* TForm1::makeChoicePanel(const char* name, const char* firstName, const 
     layout->addWidget(makeLabel(panel, firstName, first));
     layout->addWidget(makeLabel(panel, secondName, second));
     QPushButton* next = makeComposeButton(panel, buttonName, QString(), QStringLiteral("DALEJ"));
+    nameOperation(next, first);
     layout->addWidget(next, 0, Qt::AlignHCenter);
     connect(next, &QPushButton::clicked, this, [choose] { choose(); });
     return panel;
@@ -87,6 +94,7 @@ QWidget* TForm1::makeHelpNote()
                                 QStringLiteral("Przy pracy z programem zaleca się korzystanie z instrukcji obsługi. "
                                                "Po przytrzymaniu myszy ")));
     auto* line = new QHBoxLayout;
+    line->setSpacing(3);
     line->addWidget(makeLabel(note, "Label6", QStringLiteral("nad przyciskami :")));
     // Only a sample of what the other pages' buttons look like: it stays disabled.
     QPushButton* sample = makeComposeButton(note, "Button1", QString(), QStringLiteral("Treść SMS "));

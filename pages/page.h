@@ -2,7 +2,10 @@
 
 #include <QDialog>
 #include <functional>
+#include <initializer_list>
 #include <string>
+
+class QLayout;
 
 namespace velmora {
 
@@ -10,19 +13,25 @@ namespace velmora {
 using IkuSource = std::function<std::string()>;
 
 // A modal page of the assistant. Pages are made once at start-up and only hidden when closed, so what the
-// user typed and ticked survives until the program ends. A page's controls are made the first time it is
-// shown: most runs open only a few pages, and the main window should not wait for the others.
+// user typed and ticked survives until the program ends. A page's controls are made when the page is
+// prepared: in an idle moment after start-up, or at its first showing if the user is quicker.
 class Page : public QDialog {
     Q_OBJECT
 
 public:
-    // `className` becomes the objectName; `caption` the window title.
-    Page(const char* className, const QString& caption, QWidget* parent = nullptr);
+    // `className` becomes the objectName; `caption` the window title; `size`, where given, the size the page
+    // opens at when the screen has room for it.
+    Page(const char* className, const QString& caption, QWidget* parent = nullptr, QSize size = {});
 
-    // Makes the page's controls, once; showing the page does it too.
+    // Makes the page's controls, once; preparing or showing the page does it too.
     void ensureBuilt();
 
-    // Runs the page's activation once, then shows the page modally; returns when it is closed.
+    // Does once, ahead, what a first showing would: makes the controls, polishes and sizes them for the
+    // screen, and makes the window, so that opening the page costs no more than reopening it.
+    void prepare();
+
+    // Runs the page's activation once, then shows the page modally with the focus on its first input;
+    // returns when it is closed.
     void showModally();
 
     void setVisible(bool visible) override;
@@ -38,8 +47,17 @@ protected:
     // What the page resets each time it is opened. Closing an error box does not run it again.
     virtual void FormActivate() {}
 
+    // Lays the page out: its inputs in `body`, which scrolls when the screen is too small for the page, and
+    // under them, always in view, the `footer` widgets (the display band, the back button).
+    void layOut(QLayout* body, std::initializer_list<QWidget*> footer);
+
 private:
+    void focusFirstInput();
+
+    QSize size_;
     bool built_ = false;
+    bool prepared_ = false;
+    QList<QWidget*> controls_; // in tab order
 };
 
 // The white page with navy text, in the 11-pixel font of the program.

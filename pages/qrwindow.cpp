@@ -1,6 +1,7 @@
 #include "qrwindow.h"
 
 #include "controls.h"
+#include "keyboard.h"
 #include "page.h"
 
 #include <QLabel>
@@ -95,7 +96,9 @@ QrWindow::QrWindow(QWidget* parent)
     layout->addWidget(makeLabel(this, nullptr,
                                 QStringLiteral("Zeskanuj kod aparatem telefonu: otworzy się wiadomość SMS z gotową "
                                                "treścią komendy.")));
-    layout->addWidget(makeLabel(this, nullptr, QStringLiteral("Numer karty SIM centrali (opcjonalnie):")));
+    QLabel* numberLabel = makeLabel(this, nullptr, QStringLiteral("Numer karty SIM centrali (opcjonalnie):"));
+    numberLabel->setBuddy(number_);
+    layout->addWidget(numberLabel);
     layout->addWidget(number_);
     layout->addWidget(code_, 1);
     layout->addWidget(text_);
@@ -106,6 +109,7 @@ QrWindow::QrWindow(QWidget* parent)
         refresh();
         emit numberChanged(digits);
     });
+    setUpKeyboard(this);
 }
 
 QString QrWindow::number() const

@@ -48,6 +48,7 @@ QWidget* makeButtonRow(QWidget* parent, QLabel* caption, QPushButton* button)
     layout->addWidget(caption);
     layout->addWidget(button);
     layout->addStretch();
+    nameOperation(button, caption->text());
     return row;
 }
 
@@ -110,11 +111,9 @@ void TForm8::buildControls()
          makeButtonRow(this, makeLabel(this, "Label53", QStringLiteral("Usunięcie modułu drzwi z systemu")), button8)});
     upperArea->setFrameShadow(QFrame::Sunken);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(upperArea);
-    layout->addWidget(band_);
-    layout->addWidget(new BackButton(this, {"SpeedButton1", "Label50"}));
-    layout->addWidget(makeLine(this, "Bevel10"));
+    auto* body = new QVBoxLayout;
+    body->addWidget(upperArea);
+    layOut(body, {band_, new BackButton(this, {"SpeedButton1", "Label50"}), makeLine(this, "Bevel10")});
 
     for (CheckBoxRow* row : {remotes_, remoteRemoval_, keypadCodes_, keypadCodeRemoval_}) {
         connect(row, &CheckBoxRow::boxToggled, this, &TForm8::CheckBoxClick);

@@ -47,24 +47,24 @@ void TForm2::buildControls()
     Edit1 = makeEdit(inner, "Edit1");
     Button1 =
         makeComposeButton(inner, "Button1", QStringLiteral("punkt 5. Programowanie danych operatora Centrum SMS."));
-    setTextColour(Button1, Qt::red, QPalette::ButtonText);
+    setTextColour(Button1, kRed, QPalette::ButtonText);
+    nameOperation(Button1, RadioGroup1->title());
     band_ = new DisplayBand({"Label1", "Label3", "Edit2"}, this);
 
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(inner);
     auto* grid = new QGridLayout(inner);
     grid->addWidget(RadioGroup1, 0, 0, 3, 1);
-    grid->addWidget(makeLabel(inner, "Label4", QStringLiteral("Wybierz centrum SMS dla  danego operatora sieci")), 0,
-                    1);
+    QLabel* heading = makeLabel(inner, "Label4", QStringLiteral("Wybierz centrum SMS dla  danego operatora sieci"));
+    heading->setBuddy(Edit1);
+    grid->addWidget(heading, 0, 1);
     grid->addWidget(Edit1, 1, 1);
     grid->addWidget(Button1, 2, 1, Qt::AlignLeft);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addWidget(band_);
-    layout->addWidget(makeLine(this, "Bevel3"));
-    layout->addWidget(new BackButton(this, {"SpeedButton3", "Label2"}));
-    layout->addWidget(makeLine(this, "Bevel4"));
+    auto* body = new QVBoxLayout;
+    body->addWidget(group);
+    layOut(body, {band_, makeLine(this, "Bevel3"), new BackButton(this, {"SpeedButton3", "Label2"}),
+                  makeLine(this, "Bevel4")});
 
     connect(RadioGroup1, &RadioGroup::itemSelected, this, &TForm2::RadioGroup1Click);
     new FieldGuard(Edit1, smsCentreNumberRule(), errors_, [this] { band_->clearResult(); });

@@ -46,11 +46,10 @@ constexpr std::array<RowLook, 6> kValueRows = {{
 constexpr int kMaskUsers = 10;
 
 QPushButton* addOptionRow(QWidget* parent, QGridLayout* grid, int row, const char* labelName, std::string_view caption,
-                          const char* buttonName, std::string_view hint)
+                          QWidget* option, const char* buttonName, std::string_view hint)
 {
-    grid->addWidget(makeLabel(parent, labelName, toQString(caption)), row, 0);
     QPushButton* button = makeComposeButton(parent, buttonName, toQString(hint));
-    grid->addWidget(button, row, 2);
+    addRow(grid, row, makeLabel(parent, labelName, toQString(caption)), option, button);
     return button;
 }
 
@@ -68,12 +67,10 @@ void TForm6::buildControls()
     top->addWidget(makeOptionRows(), 0, Qt::AlignTop);
     top->addStretch();
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(makeMaskGroup(), 0, Qt::AlignLeft);
-    layout->addWidget(band_);
-    layout->addWidget(new BackButton(this, {"SpeedButton1", "Label13"}));
-    layout->addWidget(makeLine(this, "Bevel3"));
+    auto* body = new QVBoxLayout;
+    body->addLayout(top);
+    body->addWidget(makeMaskGroup(), 0, Qt::AlignLeft);
+    layOut(body, {band_, new BackButton(this, {"SpeedButton1", "Label13"}), makeLine(this, "Bevel3")});
 
     FormCreate();
 }
@@ -88,9 +85,7 @@ QWidget* TForm6::makeValueGroup()
         const RowLook& look = kValueRows[i];
         const int line = static_cast<int>(i);
         rows[i] = {makeEdit(group, look.editName), makeComposeButton(group, look.buttonName, toQString(look.hint))};
-        grid->addWidget(makeLabel(group, look.labelName, toQString(look.caption)), line, 0);
-        grid->addWidget(rows[i].edit, line, 1);
-        grid->addWidget(rows[i].button, line, 2);
+        addRow(grid, line, makeLabel(group, look.labelName, toQString(look.caption)), rows[i].edit, rows[i].button);
     }
     wireValueRow(rows[0], ValueSetting::DailySmsLimit);
     wireValueRow(rows[1], ValueSetting::ArmingTime);
@@ -105,16 +100,15 @@ QWidget* TForm6::makeOptionRows()
 {
     auto* options = new QWidget(this);
     auto* grid = new QGridLayout(options);
-    QPushButton* echo = addOptionRow(options, grid, 0, "Label8", "Opcja ECHO", "Button10",
-                                     "punkt 18.2. OPCJA ECHO - odsyłanie wszystkich komunikatów SMS dochodzących do "
-                                     "systemu do pierwszego użytkownika.");
     CheckBox11 = new QCheckBox(options);
     CheckBox11->setObjectName(QStringLiteral("CheckBox11"));
-    grid->addWidget(CheckBox11, 0, 1);
+    QPushButton* echo = addOptionRow(options, grid, 0, "Label8", "Opcja ECHO", CheckBox11, "Button10",
+                                     "punkt 18.2. OPCJA ECHO - odsyłanie wszystkich komunikatów SMS dochodzących do "
+                                     "systemu do pierwszego użytkownika.");
     QPushButton* service =
-        addOptionRow(options, grid, 1, "Label15", "Tryb serwisowy", "Button11",
+        addOptionRow(options, grid, 1, "Label15", "Tryb serwisowy", nullptr, "Button11",
                      "punkt 33. KONIECZNOŚĆ PRZEPROGRAMOWANIA SYSTEMU - UDOSTĘPNIENIE KODU SERWISOWEGO");
-    QPushButton* factory = addOptionRow(options, grid, 2, "Label36", "Ustawienia fabryczne", "Button14",
+    QPushButton* factory = addOptionRow(options, grid, 2, "Label36", "Ustawienia fabryczne", nullptr, "Button14",
                                         "punkt 20.2. Przywrócenie ustawień fabrycznych");
 
     connect(CheckBox11, &QCheckBox::toggled, this, &TForm6::InputChange);

@@ -36,10 +36,18 @@ QLineEdit* makeNarrowEdit(QWidget* parent, const char* name)
     return edit;
 }
 
-// A bevel with a heading over a grid that the caller fills with the group's rows.
+// A bevel with a heading over a grid that the caller fills with the group's rows; the button that composes
+// from them stands at the end of the last row, named after the heading.
 struct HeadedGroup {
     QFrame* frame;
     QGridLayout* rows;
+    QString heading;
+
+    void addButton(QPushButton* button, int row) const
+    {
+        rows->addWidget(button, row, 2, Qt::AlignRight);
+        nameOperation(button, heading);
+    }
 };
 
 HeadedGroup makeHeadedGroup(QWidget* parent, const char* bevelName, const char* headingName, const QString& heading)
@@ -49,7 +57,7 @@ HeadedGroup makeHeadedGroup(QWidget* parent, const char* bevelName, const char* 
     layout->addWidget(makeLabel(frame, headingName, heading));
     auto* rows = new QGridLayout;
     layout->addLayout(rows);
-    return {frame, rows};
+    return {frame, rows, heading};
 }
 
 } // namespace
@@ -71,7 +79,7 @@ void Tform11::buildControls()
     Button3 = makeComposeButton(this, "Button3", smsHint());
     Button4 = makeComposeButton(this, "Button4", clipHint());
     band_ = new DisplayBand({"Label7", "Label8", "Edit6"}, this);
-    setTextColour(Button3, Qt::red, QPalette::ButtonText);
+    setTextColour(Button3, kRed, QPalette::ButtonText);
 
     QFrame* upper = makeBevel(this, "Bevel1");
     auto* upperLayout = new QVBoxLayout(upper);
@@ -79,11 +87,9 @@ void Tform11::buildControls()
     upperLayout->addWidget(testClipGroup(upper));
     upperLayout->addWidget(deactivationRows(upper));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(upper);
-    layout->addWidget(band_);
-    layout->addWidget(new BackButton(this, {"SpeedButton1", "Label12"}), 0, Qt::AlignLeft);
+    auto* body = new QVBoxLayout;
+    body->addWidget(upper);
+    layOut(body, {band_, new BackButton(this, {"SpeedButton1", "Label12"})});
 
     guardFields();
     connect(Button1, &QPushButton::clicked, this, &Tform11::Button1Click);
@@ -94,28 +100,26 @@ void Tform11::buildControls()
 
 QWidget* Tform11::testSmsGroup(QWidget* parent)
 {
-    const auto [group, rows] =
+    const HeadedGroup group =
         makeHeadedGroup(parent, "Bevel2", "Label1", QStringLiteral("Aktywacja wysylania SMS testowego"));
-    rows->addWidget(makeLabel(group, "Label2", QStringLiteral("Index użytkownika(1..5)")), 0, 0);
-    rows->addWidget(Edit1, 0, 1, Qt::AlignLeft);
-    rows->addWidget(makeLabel(group, "Label3", QStringLiteral("Okres wysylania SMS")), 1, 0);
-    rows->addWidget(Edit2, 1, 1, Qt::AlignLeft);
-    rows->addWidget(Button1, 1, 2, Qt::AlignRight);
-    rows->addWidget(makeLabel(group, "Label4", QStringLiteral("Treść wiadomości testowej")), 2, 0, 1, 3);
-    rows->addWidget(Edit3, 3, 0, 1, 3);
-    return group;
+    addRow(group.rows, 0, makeLabel(group.frame, "Label2", QStringLiteral("Index użytkownika(1..5)")), Edit1);
+    addRow(group.rows, 1, makeLabel(group.frame, "Label3", QStringLiteral("Okres wysylania SMS")), Edit2);
+    QLabel* textLabel = makeLabel(group.frame, "Label4", QStringLiteral("Treść wiadomości testowej"));
+    textLabel->setBuddy(Edit3);
+    group.rows->addWidget(textLabel, 2, 0, 1, 3);
+    group.rows->addWidget(Edit3, 3, 0, 1, 2);
+    group.addButton(Button1, 3);
+    return group.frame;
 }
 
 QWidget* Tform11::testClipGroup(QWidget* parent)
 {
-    const auto [group, rows] =
+    const HeadedGroup group =
         makeHeadedGroup(parent, "Bevel3", "Label11", QStringLiteral("Aktywacja wysyłania CLIP testowego"));
-    rows->addWidget(makeLabel(group, "Label5", QStringLiteral("Index użytkownika(1..5)")), 0, 0);
-    rows->addWidget(Edit4, 0, 1, Qt::AlignLeft);
-    rows->addWidget(makeLabel(group, "Label6", QStringLiteral("Okres wysylania CLIP")), 1, 0);
-    rows->addWidget(Edit5, 1, 1, Qt::AlignLeft);
-    rows->addWidget(Button2, 1, 2, Qt::AlignRight);
-    return group;
+    addRow(group.rows, 0, makeLabel(group.frame, "Label5", QStringLiteral("Index użytkownika(1..5)")), Edit4);
+    addRow(group.rows, 1, makeLabel(group.frame, "Label6", QStringLiteral("Okres wysylania CLIP")), Edit5);
+    group.addButton(Button2, 1);
+    return group.frame;
 }
 
 QWidget* Tform11::deactivationRows(QWidget* parent)
@@ -123,10 +127,10 @@ QWidget* Tform11::deactivationRows(QWidget* parent)
     auto* rows = new QWidget(parent);
     auto* grid = new QGridLayout(rows);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(makeLabel(rows, "Label9", QStringLiteral("Dezaktywacja opcji wysylania SMS testowego")), 0, 0);
-    grid->addWidget(Button3, 0, 1);
-    grid->addWidget(makeLabel(rows, "Label10", QStringLiteral("Dezaktywacja opcji wysylania CLIP testowego")), 1, 0);
-    grid->addWidget(Button4, 1, 1);
+    addRow(grid, 0, makeLabel(rows, "Label9", QStringLiteral("Dezaktywacja opcji wysylania SMS testowego")), nullptr,
+           Button3);
+    addRow(grid, 1, makeLabel(rows, "Label10", QStringLiteral("Dezaktywacja opcji wysylania CLIP testowego")), nullptr,
+           Button4);
     return rows;
 }
 

@@ -58,16 +58,15 @@ void TForm7::buildControls()
     upperLayout->addWidget(makeNameGroup(upper));
     upperLayout->addWidget(makeRemovalGroup(upper), 0, Qt::AlignTop);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(upper);
-    layout->addWidget(band_);
-    layout->addWidget(new BackButton(this, {"SpeedButton1", "Label25"}));
-    layout->addWidget(makeLine(this, "Bevel4"));
-    layout->addWidget(makeLine(this, "Bevel5"));
+    auto* body = new QVBoxLayout;
+    body->addWidget(upper);
+    layOut(body, {band_, new BackButton(this, {"SpeedButton1", "Label25"}), makeLine(this, "Bevel4"),
+                  makeLine(this, "Bevel5")});
 }
 
 QWidget* TForm7::makeNameGroup(QWidget* parent)
 {
+    QLabel* heading = makeHeading(parent, "Label1", QStringLiteral("Definiowanie nazw użytkowników"));
     auto* rows = new QWidget(parent);
     auto* grid = new QGridLayout(rows);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -77,15 +76,13 @@ QWidget* TForm7::makeNameGroup(QWidget* parent)
         QLineEdit* edit = makeEdit(rows, names.edit);
         QPushButton* button = makeComposeButton(
             rows, names.button, QStringLiteral("punkt 6.3.1 Nadawanie nazw użytkowników"), nameButtonCaption(row));
-        grid->addWidget(makeLabel(rows, names.label, QStringLiteral("Użytkownik nr %1").arg(row + 1)), line, 0);
-        grid->addWidget(edit, line, 1);
-        grid->addWidget(button, line, 2);
+        addRow(grid, line, makeLabel(rows, names.label, QStringLiteral("Użytkownik nr %1").arg(row + 1)), edit, button,
+               heading->text());
         new FieldGuard(edit, userNameRule(), errors_, [this] { NameEditChange(); });
         connect(button, &QPushButton::clicked, this, [this, row] { NameButtonClick(row); });
         nameEdits_[row] = edit;
     }
-    return makeGroup(parent, "Bevel1",
-                     {makeHeading(parent, "Label1", QStringLiteral("Definiowanie nazw użytkowników")), rows});
+    return makeGroup(parent, "Bevel1", {heading, rows});
 }
 
 QWidget* TForm7::makeRemovalGroup(QWidget* parent)

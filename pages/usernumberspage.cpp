@@ -60,10 +60,7 @@ void TForm3::buildControls()
     groups->addWidget(makeRemovalGroup(), 0, Qt::AlignTop);
     groups->addLayout(masks);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(groups);
-    layout->addWidget(band_);
-    layout->addWidget(new BackButton(this, {"SpeedButton1", "Label13"}), 0, Qt::AlignLeft);
+    layOut(groups, {band_, new BackButton(this, {"SpeedButton1", "Label13"})});
 
     for (CheckBoxRow* row : {removalBoxes_, smsMaskBoxes_, ringMaskBoxes_}) {
         connect(row, &CheckBoxRow::boxToggled, this, &TForm3::CheckBoxClick);
@@ -78,10 +75,9 @@ QWidget* TForm3::makeNumbersGroup()
     for (int user = 0; user < kUsers; ++user) {
         const QByteArray labelName = "Label" + QByteArray::number(user + 2);
         const QByteArray editName = "Edit" + QByteArray::number(user + 1);
-        grid->addWidget(makeLabel(fields, labelName.constData(), QStringLiteral("Numer użytkownika %1").arg(user + 1)),
-                        user, 0);
         QLineEdit* edit = makeEdit(fields, editName.constData());
-        grid->addWidget(edit, user, 1);
+        addRow(grid, user,
+               makeLabel(fields, labelName.constData(), QStringLiteral("Numer użytkownika %1").arg(user + 1)), edit);
         // Edit1Change ... Edit5Change
         new FieldGuard(edit, userNumberRule(), errors_, [this] { band_->clear(); });
         numberEdits_[static_cast<std::size_t>(user)] = edit;

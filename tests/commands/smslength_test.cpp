@@ -87,3 +87,12 @@ TEST(SmsLength, DescribesTheLengthInPolish)
               "UCS-2 (limit 70 znaków), którego centrala może nie zrozumieć");
     EXPECT_FALSE(measureSms("1234#S#").isWarning());
 }
+
+TEST(SmsLength, CountsPlacesNotCharactersWhenExtensionCharactersCountTwice)
+{
+    const SmsLength braces = measureSms(repeat("a", 16) + repeat("{", 84));
+    EXPECT_EQ(braces.characters, 100U);
+    EXPECT_EQ(describeSmsLength(braces), "Długość: 184 z 160 miejsc w SMS (znaków: 100; znaki { } [ ] \\ ^ | ~ € "
+                                         "zajmują po dwa miejsca) (2 SMS) – za długa na jeden SMS, a centrala "
+                                         "czyta tylko pojedyncze wiadomości");
+}

@@ -1,3 +1,4 @@
+#include "controls.h"
 #include "displayband.h"
 #include "modal.h"
 #include "qrwindow.h"
@@ -81,14 +82,45 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1234#RI#1# Jan {x} #"));
     }
 
+    // The caption tells for a moment that the command was copied; a new command, or none, ends it at once.
+    void copySaysItCopiedForAMoment()
+    {
+        Band b;
+        b.show("1234#S#");
+        const int width = b.copy->width();
+        b.copy->click();
+        QCOMPARE(b.copy->text(), QStringLiteral("Skopiowano"));
+        QCOMPARE(b.copy->width(), width);
+        QTRY_COMPARE(b.copy->text(), QStringLiteral("Kopiuj"));
+        b.copy->click();
+        b.band.clear();
+        QCOMPARE(b.copy->text(), QStringLiteral("Kopiuj"));
+    }
+
+    // A command longer than the field is shown from its first character, the IKU code, and whole in the tool tip.
+    void resultShowsTheCommandFromItsStart()
+    {
+        Band b;
+        b.band.resize(200, 200);
+        b.band.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&b.band));
+        const QString command = QStringLiteral("1234#PN#1#2#3#4#5#6#7#8#9#10#");
+        b.show("1234#PN#1#2#3#4#5#6#7#8#9#10#");
+        QVERIFY(b.result->fontMetrics().horizontalAdvance(command) > b.result->width());
+        QCOMPARE(b.result->cursorPosition(), 0);
+        QCOMPARE(b.result->toolTip(), command);
+        b.band.clear();
+        QCOMPARE(b.result->toolTip(), QString());
+    }
+
     void lengthLineWarnsInRed()
     {
         Band b;
         b.show("1234#K*100#ą");
         QVERIFY(b.length->text().contains(QStringLiteral("UCS-2")));
-        QCOMPARE(b.length->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(b.length->palette().color(QPalette::WindowText), QColor(kRed));
         b.show("1234#S#");
-        QVERIFY(b.length->palette().color(QPalette::WindowText) != QColor(Qt::red));
+        QVERIFY(b.length->palette().color(QPalette::WindowText) != QColor(kRed));
     }
 
     void qrWindowCarriesTheCommandAsAnSmsToBeSent_data()

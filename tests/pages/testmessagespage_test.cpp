@@ -1,3 +1,4 @@
+#include "controls.h"
 #include "pagetest.h"
 #include "testmain.h"
 #include "testmessagespage.h"
@@ -48,7 +49,7 @@ private slots:
                      {QStringLiteral("Button2"), compose, clipHint},
                      {QStringLiteral("Button3"), compose, smsHint},
                      {QStringLiteral("Button4"), compose, clipHint}});
-        QCOMPARE(f.get(QStringLiteral("Button3"))->palette().color(QPalette::ButtonText), QColor(Qt::red));
+        QCOMPARE(f.get(QStringLiteral("Button3"))->palette().color(QPalette::ButtonText), QColor(kRed));
     }
 
     // Each field holds its own value, so a button reading another field shows.

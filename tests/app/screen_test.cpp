@@ -1,0 +1,136 @@
+// Every window on a small screen: run by CTest on a virtual screen given as VELMORA_TEST_SCREEN (e.g. 1366x768),
+// at the scale in QT_SCALE_FACTOR.
+#include "mainpage.h"
+#include "modal.h"
+#include "page.h"
+#include "pageset.h"
+#include "pagetest.h"
+#include "testmain.h"
+
+#include <QFile>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <cmath>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+QSize screenSize()
+{
+    const QStringList sides = qEnvironmentVariable("VELMORA_TEST_SCREEN").split(QLatin1Char('x'));
+    return sides.size() == 2 ? QSize(sides[0].toInt(), sides[1].toInt()) : QSize(1366, 768);
+}
+
+double scale()
+{
+    return qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
+}
+
+// Qt's offscreen platform takes its screens from a configuration file.
+void useVirtualScreen(const QTemporaryDir& folder)
+{
+    const QString path = folder.filePath(QStringLiteral("screen.json"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qFatal("cannot write %s", qPrintable(path));
+    }
+    file.write(QStringLiteral(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": %1, "height": %2,
+                                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                   .arg(screenSize().width())
+                   .arg(screenSize().height())
+                   .toUtf8());
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + path.toLocal8Bit());
+}
+
+// The focused control lies wholly inside its window, scrolled into view where the page scrolls.
+bool inView(const QWidget* control)
+{
+    const QWidget* window = control->window();
+    return window->rect().contains(QRect(control->mapTo(window, QPoint()), control->size()));
+}
+
+} // namespace
+
+class ScreenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Proves the virtual screen is the one asked for: Qt's default offscreen screen is 800 by 600.
+    void theScreenIsTheOneAskedFor()
+    {
+        const QSize logical(std::lround(screenSize().width() / scale()), std::lround(screenSize().height() / scale()));
+        QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry().size(), logical);
+    }
+
+    void noWindowIsLargerThanTheScreenAndEveryControlCanBeReached()
+    {
+        RecordingErrorBox errors;
+        PageSet pages(errors);
+        pages.mainPage().show();
+        checkOnScreen(&pages.mainPage());
+        for (Page* page : pages.mainPage().findChildren<Page*>()) {
+            ModalWatcher watcher([this](QWidget* shown) { checkOnScreen(shown); });
+            page->showModally();
+        }
+    }
+
+    // Where the screen has room, pages open at their own sizes and show everything unscrolled.
+    void roomyScreensShowThePagesAtTheirSizes()
+    {
+        if (screenSize().width() < 1920 || scale() != 1.0) {
+            QSKIP("only on a screen with room for every page");
+        }
+        RecordingErrorBox errors;
+        PageSet pages(errors);
+        QCOMPARE(pages.mainPage().size(), QSize(608, 608));
+        auto* advanced = child<Page>(&pages.mainPage(), QStringLiteral("TForm12"));
+        advanced->prepare();
+        QCOMPARE(advanced->size(), QSize(617, 548));
+        for (Page* page : pages.mainPage().findChildren<Page*>()) {
+            page->show();
+            QVERIFY(QTest::qWaitForWindowExposed(page));
+            const auto* body = child<QScrollArea>(page, QStringLiteral("Body"));
+            QVERIFY2(!body->verticalScrollBar()->isVisible() && !body->horizontalScrollBar()->isVisible(),
+                     qPrintable(page->objectName()));
+            page->hide();
+        }
+    }
+
+private:
+    // The window fits the screen, and Tab brings each of its controls into view.
+    void checkOnScreen(QWidget* window);
+};
+
+void ScreenTest::checkOnScreen(QWidget* window)
+{
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(window->frameGeometry().width() <= screen.width() && window->frameGeometry().height() <= screen.height(),
+             qPrintable(window->objectName()));
+    QTRY_VERIFY(QApplication::focusWidget() != nullptr && QApplication::focusWidget()->window() == window);
+    QWidget* first = QApplication::focusWidget();
+    QWidget* current = first;
+    int visited = 0;
+    do {
+        QVERIFY2(current != nullptr && current->window() == window, qPrintable(window->objectName()));
+        QVERIFY2(inView(current), qPrintable(window->objectName() + QLatin1Char('/') + current->objectName()));
+        QTest::keyClick(current, Qt::Key_Tab);
+        current = QApplication::focusWidget();
+    } while (current != first && ++visited < 200);
+}
+
+int main(int argc, char** argv)
+{
+    const QTemporaryDir folder;
+    useVirtualScreen(folder);
+    QLocale::setDefault(QLocale::c());
+    QApplication app(argc, argv);
+    ScreenTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "screen_test.moc"
