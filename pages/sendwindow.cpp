@@ -1,9 +1,11 @@
 #include "sendwindow.h"
 
 #include "controls.h"
+#include "keyboard.h"
 #include "outbox.h"
 #include "page.h"
 #include "questionbox.h"
+#include "screenfit.h"
 #include "smslogwindow.h"
 
 #include <QComboBox>
@@ -105,6 +107,8 @@ SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
     connect(&outbox_, &Outbox::progressed, this, &SendWindow::onProgress);
     connect(&outbox_, &Outbox::replyReceived, this, &SendWindow::onReply);
     updateConfirm();
+    setUpKeyboard(this);
+    fitToScreen(this);
 }
 
 void SendWindow::showFor(const QString& command)

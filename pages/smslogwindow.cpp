@@ -1,6 +1,8 @@
 #include "smslogwindow.h"
 
 #include "controls.h"
+#include "keyboard.h"
+#include "screenfit.h"
 
 #include <QAbstractItemModel>
 #include <QHeaderView>
@@ -34,7 +36,8 @@ SmsLogWindow::SmsLogWindow(QAbstractItemModel& log, QWidget* parent) : QDialog(p
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list);
     layout->addWidget(close, 0, Qt::AlignRight);
-    resize(760, 360);
+    setUpKeyboard(this);
+    fitToScreen(this, {760, 360});
 }
 
 } // namespace velmora

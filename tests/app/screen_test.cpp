@@ -1,10 +1,15 @@
 // Every window on a small screen: run by CTest on a virtual screen given as VELMORA_TEST_SCREEN (e.g. 1366x768),
 // at the scale in QT_SCALE_FACTOR.
+#include "fakeroutes.h"
 #include "mainpage.h"
 #include "modal.h"
+#include "outbox.h"
 #include "page.h"
 #include "pageset.h"
 #include "pagetest.h"
+#include "scriptedquestions.h"
+#include "sendwindow.h"
+#include "smslogwindow.h"
 #include "testmain.h"
 
 #include <QFile>
@@ -76,6 +81,21 @@ private slots:
             ModalWatcher watcher([this](QWidget* shown) { checkOnScreen(shown); });
             page->showModally();
         }
+    }
+
+    void theSendingWindowsFitTheScreen()
+    {
+        FakeFinder finder;
+        FakeRoute modem(QStringLiteral("Modem: Huawei E3372 (+48500100200)"));
+        finder.setRoutes({&modem});
+        Outbox outbox(finder);
+        ScriptedQuestions questions;
+        SendWindow send(outbox, questions);
+        SmsLogWindow log(outbox.log());
+        ModalWatcher watcher([this](QWidget* shown) { checkOnScreen(shown); });
+        send.showFor(QStringLiteral("1234#PN#1#2#3#4#5#6#7#"));
+        log.exec();
+        QCOMPARE(watcher.seen(), (QStringList{QStringLiteral("SendWindow"), QStringLiteral("SmsLog")}));
     }
 
     // Where the screen has room, pages open at their own sizes and show everything unscrolled.

@@ -1,9 +1,14 @@
 #include "controls.h"
+#include "fakeroutes.h"
 #include "mainpage.h"
+#include "outbox.h"
 #include "page.h"
 #include "pageset.h"
 #include "pagetest.h"
 #include "qrwindow.h"
+#include "scriptedquestions.h"
+#include "sendwindow.h"
+#include "smslogwindow.h"
 #include "testmain.h"
 
 #include <QAccessible>
@@ -18,16 +23,24 @@ namespace {
 
 struct Program {
     RecordingErrorBox errors;
-    PageSet pages{errors};
-    QrWindow qrWindow;
+    FakeFinder finder;
+    Outbox outbox{finder};
+    ScriptedQuestions questions;
+    PageSet pages{errors, Sending{outbox, questions}};
+    SmsLogWindow log{outbox.log()};
 
-    // The main page, every page with its controls made, and the QR code window.
+    // The main page, every page with its controls made, and the QR code, send and log windows.
     QList<QWidget*> windows()
     {
-        QList<QWidget*> all{&pages.mainPage(), &qrWindow};
+        QList<QWidget*> all{&pages.mainPage(), &log};
         for (Page* page : pages.mainPage().findChildren<Page*>()) {
             page->ensureBuilt();
             all << page;
+        }
+        for (QDialog* window : pages.mainPage().findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<Page*>(window) == nullptr) {
+                all << window;
+            }
         }
         return all;
     }
@@ -83,7 +96,8 @@ private slots:
         int checked = 0;
         for (QWidget* window : program.windows()) {
             for (QWidget* widget : window->findChildren<QWidget*>()) {
-                if ((widget->focusPolicy() & Qt::TabFocus) == 0) {
+                // A combo box's list is a popup of its own, reached through the combo box.
+                if ((widget->focusPolicy() & Qt::TabFocus) == 0 || widget->window() != window) {
                     continue;
                 }
                 QVERIFY2(!accessible(widget, QAccessible::Name).isEmpty(), qPrintable(where(widget)));
@@ -140,6 +154,12 @@ private slots:
         QTest::newRow("choice") << "TForm1"
                                 << "Button2"
                                 << "DALEJ: 2. Chcę zapoznać się z dodatkowymi";
+        QTest::newRow("unit's number") << "SendWindow"
+                                       << "SendNumber"
+                                       << "Numer karty SIM centrali:";
+        QTest::newRow("route") << "SendWindow"
+                               << "SendRoute"
+                               << "Wyślij przez:";
     }
 
     void controlsAreNamedAfterWhatTheyStandFor()
