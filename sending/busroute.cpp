@@ -23,8 +23,9 @@ SendProgress busFailure(const QDBusError& error, const FailureWords& words)
         return std::any_of(names.begin(), names.end(), [&name](const char* n) { return name == QLatin1String(n); });
     };
     QString detail;
+    // A modem's port that fails to write has almost always been unplugged; one that never answers is silent.
     if (is({"org.freedesktop.DBus.Error.NoReply", "org.freedesktop.DBus.Error.Timeout",
-            "org.freedesktop.DBus.Error.TimedOut"})) {
+            "org.freedesktop.DBus.Error.TimedOut", "org.freedesktop.ModemManager1.Error.Serial.ResponseTimeout"})) {
         detail = words.timedOut;
     } else if (is({"org.freedesktop.ModemManager1.Error.Core.Unauthorized", "org.freedesktop.DBus.Error.AccessDenied",
                    "org.freedesktop.DBus.Error.AuthFailed"})) {
@@ -33,7 +34,9 @@ SendProgress busFailure(const QDBusError& error, const FailureWords& words)
                    "org.freedesktop.DBus.Error.Disconnected"})) {
         detail = words.serviceGone;
     } else if (is({"org.freedesktop.DBus.Error.UnknownObject", "org.freedesktop.DBus.Error.UnknownMethod",
-                   "org.freedesktop.DBus.Error.UnknownInterface"})) {
+                   "org.freedesktop.DBus.Error.UnknownInterface",
+                   "org.freedesktop.ModemManager1.Error.Serial.SendFailed",
+                   "org.freedesktop.ModemManager1.Error.Serial.OpenFailed"})) {
         detail = words.deviceGone;
     } else if (is({"org.freedesktop.ModemManager1.Error.Core.WrongState"})) {
         detail = words.wrongState.arg(error.message());

@@ -24,6 +24,7 @@ public:
 
     RouteFinder& finder() const { return finder_; }
     SmsLog& log() { return log_; }
+    const SmsLog& log() const { return log_; }
 
     // Queues the text for the number ("+" and digits) on the route; returns the ticket that progressed()
     // reports carry.

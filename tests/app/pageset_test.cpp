@@ -5,6 +5,7 @@
 #include "modal.h"
 #include "outbox.h"
 #include "pageset.h"
+#include "pagetest.h"
 #include "qrwindow.h"
 #include "recordingerrorbox.h"
 #include "scriptedquestions.h"
@@ -16,35 +17,10 @@
 #include <QPushButton>
 
 using namespace velmora;
+using velmora::test::bandWithCommand;
 using velmora::test::ModalWatcher;
+using velmora::test::openFromBand;
 using velmora::test::RecordingErrorBox;
-
-namespace {
-
-// Shows a command in the band of a page, made on its first showing.
-DisplayBand* bandWithCommand(const PageSet& pages, const char* pageName)
-{
-    auto* page = pages.mainPage().findChild<Page*>(QLatin1String(pageName));
-    if (page == nullptr) {
-        return nullptr;
-    }
-    page->ensureBuilt();
-    auto* band = page->findChild<DisplayBand*>();
-    if (band != nullptr) {
-        band->showCommand({"1234#S#", "Tytuł", "Wyślij"});
-    }
-    return band;
-}
-
-// Clicks the band's button and hands the modal window it opens to `act`.
-QStringList openFromBand(DisplayBand* band, const char* button, const std::function<void(QWidget*)>& act)
-{
-    ModalWatcher watcher(act);
-    band->findChild<QPushButton*>(QLatin1String(button))->click();
-    return watcher.seen();
-}
-
-} // namespace
 
 class PageSetTest : public QObject {
     Q_OBJECT
@@ -135,7 +111,9 @@ private slots:
         }
         QCOMPARE(numbers, (QStringList{QString(), QStringLiteral("48601123456")}));
         QCOMPARE(pages.mainPage().findChildren<QrWindow*>().size(), 1);
-        QVERIFY(bandWithCommand(pages, "TForm2")->findChild<QPushButton*>(QStringLiteral("SendButton"))->isHidden());
+        QVERIFY(bandWithCommand(pages, "TForm2", "1234#S#")
+                    ->findChild<QPushButton*>(QStringLiteral("SendButton"))
+                    ->isHidden());
     }
 
     // The unit's number is typed once per run, in the QR window or the send window, whichever comes first.
@@ -147,8 +125,8 @@ private slots:
         test::ScriptedQuestions questions;
         PageSet pages(errors, Sending{outbox, questions});
 
-        DisplayBand* userNumbers = bandWithCommand(pages, "TForm3");
-        DisplayBand* testMessages = bandWithCommand(pages, "Tform11");
+        DisplayBand* userNumbers = bandWithCommand(pages, "TForm3", "1234#S#");
+        DisplayBand* testMessages = bandWithCommand(pages, "Tform11", "1234#S#");
         QVERIFY(userNumbers && testMessages);
         auto* send = testMessages->findChild<QPushButton*>(QStringLiteral("SendButton"));
         QVERIFY(send && !send->isHidden() && send->isEnabled());

@@ -1,6 +1,9 @@
 #include "pagetest.h"
 
+#include "mainpage.h"
 #include "modal.h"
+
+#include <QPushButton>
 
 namespace velmora::test {
 
@@ -27,6 +30,27 @@ void expectShown(const QWidget* page, std::initializer_list<Shown> table)
         QVERIFY2(text == row.text, qPrintable(row.name + QStringLiteral(": ") + text));
         QVERIFY2(row.hint.isNull() || widget->toolTip() == row.hint, qPrintable(row.name + QStringLiteral(" hint")));
     }
+}
+
+DisplayBand* bandWithCommand(const PageSet& pages, const char* pageName, const char* command)
+{
+    auto* page = pages.mainPage().findChild<Page*>(QLatin1String(pageName));
+    if (page == nullptr) {
+        return nullptr;
+    }
+    page->ensureBuilt();
+    auto* band = page->findChild<DisplayBand*>();
+    if (band != nullptr) {
+        band->showCommand({command, "Tytuł", "Wyślij"});
+    }
+    return band;
+}
+
+QStringList openFromBand(DisplayBand* band, const char* button, const std::function<void(QWidget*)>& act)
+{
+    ModalWatcher watcher(act);
+    band->findChild<QPushButton*>(QLatin1String(button))->click();
+    return watcher.seen();
 }
 
 } // namespace velmora::test

@@ -2,6 +2,7 @@
 
 #include "displayband.h"
 #include "page.h"
+#include "pageset.h"
 #include "recordingerrorbox.h"
 
 #include <QAbstractButton>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <type_traits>
@@ -49,6 +51,13 @@ struct Shown {
 
 // Checks a page's table of texts and hints letter for letter.
 void expectShown(const QWidget* page, std::initializer_list<Shown> table);
+
+// The display band of a page of `pages`, its controls made, showing `command`; null when there is none.
+DisplayBand* bandWithCommand(const PageSet& pages, const char* pageName, const char* command);
+
+// Clicks the band's button and hands the modal window it opens to `act`, which may act on it before it is closed;
+// returns the names of the windows seen.
+QStringList openFromBand(DisplayBand* band, const char* button, const std::function<void(QWidget*)>& act);
 
 inline const QStringList kEmptyBand{QString(), QString(), QString()};
 

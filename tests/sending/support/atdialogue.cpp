@@ -97,6 +97,11 @@ void AtDialogue::ignoreNextSend()
     nextSend_ = NextSend::Ignore;
 }
 
+void AtDialogue::holdNextSend()
+{
+    nextSend_ = NextSend::Hold;
+}
+
 int AtDialogue::storeReceived(const QByteArray& pduHex, int tpduLength)
 {
     const int index = nextIndex_++;
@@ -328,6 +333,8 @@ QByteArray AtDialogue::answerPdu(const QByteArray& pdu)
     QByteArray reply;
     if (outcome == NextSend::Accept) {
         reply = ok({QStringLiteral("+CMGS: %1").arg(nextReference_++ % 256)});
+    } else if (outcome == NextSend::Hold) {
+        held_ = ok({QStringLiteral("+CMGS: %1").arg(nextReference_++ % 256)});
     } else if (outcome == NextSend::Refuse) {
         reply = cmsError(refusalCode_);
     }

@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 namespace velmora::test {
 
@@ -40,6 +41,11 @@ public:
     void refuseNextSend(int cmsError);
     // The next message sent with AT+CMGS is never answered, as a modem that hangs.
     void ignoreNextSend();
+    // The next message sent with AT+CMGS is answered only when releaseHeld() hands the answer out, as a modem
+    // on a slow network.
+    void holdNextSend();
+    // The answer to the message held, once; empty while none is held.
+    QByteArray releaseHeld() { return std::exchange(held_, {}); }
 
     // Stores a received message (hex PDU with its SMSC field) and returns its index in "SM".
     int storeReceived(const QByteArray& pduHex, int tpduLength);
@@ -51,7 +57,7 @@ public:
     const QStringList& transcript() const { return transcript_; }
 
 private:
-    enum class NextSend { Accept, Refuse, Ignore };
+    enum class NextSend { Accept, Refuse, Ignore, Hold };
 
     struct Command {
         QString name;      // "+CPIN", "I", "E0", ...
@@ -91,6 +97,7 @@ private:
     bool awaitingPdu_ = false;
     NextSend nextSend_ = NextSend::Accept;
     int refusalCode_ = 0;
+    QByteArray held_;
     int nextReference_ = 1;
     int operatorFormat_ = 0;
     QString readStorage_ = QStringLiteral("SM");

@@ -41,6 +41,19 @@ void SimulatedModem::ignoreNextSend()
     dialogue_.ignoreNextSend();
 }
 
+void SimulatedModem::holdNextSend()
+{
+    dialogue_.holdNextSend();
+}
+
+void SimulatedModem::releaseHeldSend()
+{
+    const QByteArray answer = dialogue_.releaseHeld();
+    if (connection_ && !answer.isEmpty()) {
+        connection_->write(answer);
+    }
+}
+
 void SimulatedModem::disappear()
 {
     gone_ = true;

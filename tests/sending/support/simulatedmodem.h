@@ -37,6 +37,9 @@ public:
     void refuseNextSend(int cmsError);
     // The next message sent is never answered; ModemManager's Send stays pending (for minutes).
     void ignoreNextSend();
+    // The next message sent is answered only on releaseHeldSend(), as a modem on a slow network.
+    void holdNextSend();
+    void releaseHeldSend();
     // Closes the port and stops listening, as an unplugged modem. ModemManager sees the port hang up
     // but keeps the modem until it is told the device is gone (ModemTestBench::unplugModem).
     void disappear();

@@ -1,0 +1,316 @@
+#include "interfacecheck.h"
+#include "modemroutes.h"
+#include "modemtestbench.h"
+#include "waits.h"
+
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+using Stage = SendProgress::Stage;
+
+constexpr int waitMs = 30000;
+// Long enough for any step of the simulated modem on a loaded machine; the test of silence uses a short one.
+constexpr auto kTimeout = std::chrono::seconds(60);
+const QString kService = QStringLiteral("org.freedesktop.ModemManager1");
+// Characters of the GSM alphabet's extension table, each sent as two septets.
+const OutgoingSms kCommand{QStringLiteral("+48601123456"), QStringLiteral("1234#MCI#1#Drzwi {A} [B] |C| ~#")};
+
+QDBusMessage callModemManager(const QString& path, const QString& interface, const QString& method,
+                              const QVariantList& arguments = {})
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, path, interface, method);
+    call.setArguments(arguments);
+    return callAndWait(QDBusConnection::systemBus(), call, waitMs);
+}
+
+QString readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The program's description of a ModemManager interface, as its proxies are generated from it.
+QString programInterface(const QString& name)
+{
+    return readFile(QDir(QStringLiteral(VELMORA_DBUS_INTERFACES)).filePath(name + QStringLiteral(".xml")));
+}
+
+} // namespace
+
+// The modem route against the real ModemManager driving a simulated modem, on a private bus.
+class ModemRoutesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY2(bench_.start(), qPrintable(bench_.errorString())); }
+
+    void init()
+    {
+        QVERIFY2(bench_.startModemManager(), qPrintable(bench_.errorString()));
+        QVERIFY2(bench_.polkit().allowModemManager(), qPrintable(bench_.polkit().errorString()));
+        finder_ = std::make_unique<ModemFinder>(kTimeout);
+    }
+
+    void cleanup()
+    {
+        if (QTest::currentTestFailed()) {
+            qInfo().noquote() << bench_.diagnostics();
+        }
+        finder_.reset();
+        bench_.stopModemManager();
+        modem_ = nullptr;
+    }
+
+    void offersTheModemByItsMakerModelAndNumber()
+    {
+        ModemProfile profile;
+        profile.manufacturer = QStringLiteral("Huawei");
+        profile.model = QStringLiteral("E3372");
+        profile.ownNumber = QStringLiteral("+48500100200");
+        Route* route = plugIn(profile);
+        QVERIFY(route);
+        QCOMPARE(route->label(), QStringLiteral("Modem: Huawei E3372 (+48500100200)"));
+        QCOMPARE(route->consentQuestion(),
+                 QStringLiteral("Modem Huawei E3372 jest wyłączony. Włączyć go, aby wysłać SMS?"));
+    }
+
+    // The proxies are generated from the program's own copy of ModemManager's interfaces: each member it uses
+    // must be the daemon's, argument for argument.
+    void theProgramSpeaksModemManagersInterfaces()
+    {
+        QVERIFY(plugIn());
+        QVERIFY(switchOn());
+        const QString modemPath = bench_.modemPath(*modem_);
+        const QDBusMessage created = callModemManager(
+            modemPath, QStringLiteral("org.freedesktop.ModemManager1.Modem.Messaging"), QStringLiteral("Create"),
+            {QVariantMap{{QStringLiteral("number"), kCommand.number}, {QStringLiteral("text"), kCommand.text}}});
+        QCOMPARE(created.errorName(), QString());
+        const QString smsPath = created.arguments().front().value<QDBusObjectPath>().path();
+        const QString modemXml = introspect(modemPath);
+        const QString smsXml = introspect(smsPath);
+        for (const auto& [name, service] :
+             {std::pair{QStringLiteral("org.freedesktop.ModemManager1.Modem"), modemXml},
+              std::pair{QStringLiteral("org.freedesktop.ModemManager1.Modem.Messaging"), modemXml},
+              std::pair{QStringLiteral("org.freedesktop.ModemManager1.Sms"), smsXml},
+              std::pair{QStringLiteral("org.freedesktop.DBus.Properties"), smsXml}}) {
+            const QString program = programInterface(name);
+            QVERIFY2(!program.isEmpty(), qPrintable(name));
+            QCOMPARE(interfaceDifferences(program, service), QStringList());
+        }
+        // The check sees a difference where there is one.
+        QString wrong = programInterface(QStringLiteral("org.freedesktop.ModemManager1.Modem"));
+        wrong.replace(QStringLiteral("name=\"enable\" type=\"b\""), QStringLiteral("name=\"enable\" type=\"i\""));
+        QCOMPARE(interfaceDifferences(wrong, modemXml).size(), 1);
+    }
+
+    // Switched on with consent, then the command goes to "+" and the number, exactly, in the GSM alphabet; the
+    // modem keeps nothing of it afterwards.
+    void sendsTheCommandInTheGsmAlphabetToTheUnitsNumber()
+    {
+        Route* route = plugIn();
+        QVERIFY(route);
+        const std::optional<SendProgress> end = sendAndWait(route, /*consented*/ true);
+        QVERIFY(end);
+        QCOMPARE(end->stage, Stage::Sent);
+        QCOMPARE(modem_->submittedPdus().size(), 1);
+        const std::optional<pdu::Submit> submit = modem_->lastSubmit();
+        QVERIFY(submit);
+        QCOMPARE(submit->destination, kCommand.number);
+        QCOMPARE(submit->text, kCommand.text);
+        QCOMPARE(submit->alphabet, pdu::Alphabet::Gsm7);
+        QVERIFY(!submit->hasUserDataHeader);
+        QVERIFY(runEventsUntil([this] { return storedMessages().isEmpty(); }, waitMs));
+        QCOMPARE(route->consentQuestion(), QString());
+    }
+
+    void aSwitchedOffModemIsSwitchedOnOnlyWithConsent()
+    {
+        Route* route = plugIn();
+        QVERIFY(route);
+        QVERIFY(!route->consentQuestion().isEmpty());
+        const std::optional<SendProgress> refused = sendAndWait(route, /*consented*/ false);
+        QVERIFY(refused);
+        QCOMPARE(refused->stage, Stage::Failed);
+        QCOMPARE(refused->detail, QStringLiteral("modem jest wyłączony."));
+        QVERIFY(modem_->submittedPdus().isEmpty());
+        const std::optional<SendProgress> sent = sendAndWait(route, /*consented*/ true);
+        QVERIFY(sent);
+        QCOMPARE(sent->stage, Stage::Sent);
+    }
+
+    void eachFailureIsStatedAndNothingIsSent_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<int>("pdus");
+        QTest::newRow("refused by the network")
+            << QStringLiteral("refused") << QStringLiteral("modem lub sieć odrzuciły wiadomość: ") << 1;
+        QTest::newRow("no permission") << QStringLiteral("polkit")
+                                       << QStringLiteral("brak uprawnień do wysyłania SMS przez modem. ") << 0;
+        QTest::newRow("SIM PIN") << QStringLiteral("pin") << QStringLiteral("karta SIM w modemie czeka na kod PIN. ")
+                                 << 0;
+        QTest::newRow("unplugged while sending")
+            << QStringLiteral("unplugged") << QStringLiteral("modem został odłączony w trakcie wysyłania.") << 1;
+        QTest::newRow("no answer") << QStringLiteral("silent") << QStringLiteral("modem nie odpowiedział w ciągu 2 s. ")
+                                   << 1;
+    }
+
+    void eachFailureIsStatedAndNothingIsSent()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, detail);
+        QFETCH(int, pdus);
+        if (fault == QLatin1String("silent")) {
+            finder_ = std::make_unique<ModemFinder>(std::chrono::seconds(2));
+        }
+        ModemProfile profile;
+        profile.simPinLocked = fault == QLatin1String("pin");
+        Route* route = plugIn(profile);
+        QVERIFY(route);
+        if (fault != QLatin1String("pin")) {
+            QVERIFY(switchOn());
+        }
+        if (fault == QLatin1String("refused")) {
+            modem_->refuseNextSend(500);
+        } else if (fault == QLatin1String("polkit")) {
+            QVERIFY(bench_.polkit().refuse(QString::fromLatin1(PolkitAuthority::messaging)));
+        } else if (fault == QLatin1String("unplugged") || fault == QLatin1String("silent")) {
+            modem_->ignoreNextSend();
+        }
+        if (fault == QLatin1String("unplugged")) {
+            connect(modem_, &SimulatedModem::submitReceived, this, [this] { QVERIFY(bench_.unplugModem(*modem_)); });
+        }
+        const std::optional<SendProgress> end = sendAndWait(route, false);
+        QVERIFY(end);
+        QCOMPARE(end->stage, Stage::Failed);
+        QVERIFY2(end->detail.startsWith(detail), qPrintable(end->detail));
+        QCOMPARE(modem_->submittedPdus().size(), pdus);
+    }
+
+    void aRetryAfterAFailureSendsOnce()
+    {
+        Route* route = plugIn();
+        QVERIFY(route);
+        QVERIFY(switchOn());
+        modem_->refuseNextSend(500);
+        QCOMPARE(sendAndWait(route, false)->stage, Stage::Failed);
+        QCOMPARE(sendAndWait(route, false)->stage, Stage::Sent);
+        QCOMPARE(modem_->submittedPdus().size(), 2);
+    }
+
+    void aReplyFromTheUnitArrives_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("GSM alphabet") << QStringLiteral("Nazwa czujki 1 zapisana {OK}");
+        QTest::newRow("UCS-2") << QStringLiteral("Błąd: zła długość nazwy");
+    }
+
+    void aReplyFromTheUnitArrives()
+    {
+        QFETCH(QString, text);
+        QVERIFY(plugIn());
+        QVERIFY(switchOn());
+        QSignalSpy received(finder_.get(), &RouteFinder::received);
+        const QDateTime at(QDate(2026, 12, 8), QTime(10, 15, 30), Qt::OffsetFromUTC, 3600);
+        modem_->deliverSms(kCommand.number, text, at);
+        QVERIFY(received.wait(waitMs));
+        const auto sms = received.front().at(0).value<IncomingSms>();
+        QCOMPARE(sms.number, kCommand.number);
+        QCOMPARE(sms.text, text);
+        QCOMPARE(sms.received, at);
+    }
+
+    void withoutAModemSaysWhatIsNeeded()
+    {
+        finder_->start();
+        QVERIFY(runEventsUntil([this] { return finder_->absenceReason().startsWith(QStringLiteral("Nie znaleziono")); },
+                               waitMs));
+        QVERIFY(finder_->routes().isEmpty());
+    }
+
+    // Without ModemManager the window says what to install; once it starts, its modems are offered.
+    void withoutModemManagerSaysWhatIsNeededUntilItStarts()
+    {
+        bench_.stopModemManager();
+        finder_->start();
+        QVERIFY(runEventsUntil(
+            [this] { return finder_->absenceReason().startsWith(QStringLiteral("ModemManager nie działa")); }, waitMs));
+        QVERIFY2(bench_.startModemManager(), qPrintable(bench_.errorString()));
+        QVERIFY(plugIn());
+    }
+
+private:
+    // A new simulated modem, as the finder offers it.
+    Route* plugIn(const ModemProfile& profile = {})
+    {
+        modem_ = bench_.plugInModem(profile);
+        if (modem_ == nullptr) {
+            qWarning().noquote() << bench_.errorString();
+            return nullptr;
+        }
+        finder_->start();
+        if (!runEventsUntil([this] { return !finder_->routes().isEmpty(); }, waitMs)) {
+            return nullptr;
+        }
+        return finder_->routes().front();
+    }
+
+    // What a desktop's network settings would do; the program does it only after asking.
+    bool switchOn()
+    {
+        const QDBusMessage reply =
+            callModemManager(bench_.modemPath(*modem_), QStringLiteral("org.freedesktop.ModemManager1.Modem"),
+                             QStringLiteral("Enable"), {true});
+        return reply.type() == QDBusMessage::ReplyMessage &&
+               runEventsUntil([this] { return finder_->routes().front()->consentQuestion().isEmpty(); }, waitMs);
+    }
+
+    // The route's final report on one message.
+    std::optional<SendProgress> sendAndWait(Route* route, bool consented)
+    {
+        std::optional<SendProgress> end;
+        const QMetaObject::Connection connection =
+            connect(route, &Route::progressed, this, [&end](const SendProgress& progress) {
+                if (progress.isFinal()) {
+                    end = progress;
+                }
+            });
+        route->send(kCommand, consented);
+        runEventsUntil([&end] { return end.has_value(); }, waitMs);
+        disconnect(connection);
+        return end;
+    }
+
+    QString introspect(const QString& path)
+    {
+        const QDBusMessage reply =
+            callModemManager(path, QStringLiteral("org.freedesktop.DBus.Introspectable"), QStringLiteral("Introspect"));
+        return reply.arguments().isEmpty() ? QString() : reply.arguments().front().toString();
+    }
+
+    QList<QDBusObjectPath> storedMessages()
+    {
+        const QDBusMessage reply =
+            callModemManager(bench_.modemPath(*modem_), QStringLiteral("org.freedesktop.ModemManager1.Modem.Messaging"),
+                             QStringLiteral("List"));
+        return reply.arguments().isEmpty() ? QList<QDBusObjectPath>()
+                                           : qdbus_cast<QList<QDBusObjectPath>>(reply.arguments().front());
+    }
+
+    ModemTestBench bench_;
+    std::unique_ptr<ModemFinder> finder_;
+    SimulatedModem* modem_ = nullptr;
+};
+
+QTEST_GUILESS_MAIN(ModemRoutesTest)
+#include "modemroutes_test.moc"

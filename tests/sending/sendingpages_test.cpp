@@ -1,0 +1,122 @@
+#include "modemroutes.h"
+#include "modemtestbench.h"
+#include "outbox.h"
+#include "pagetest.h"
+#include "scriptedquestions.h"
+#include "testmain.h"
+#include "waits.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+constexpr int waitMs = 60000;
+const QString kUnit = QStringLiteral("48601123456");
+
+} // namespace
+
+// From the pages to the modem and back: the user presses "Wyślij" on one page and then on another while the first
+// message is still on its way, through the real ModemManager and a simulated modem.
+class SendingPagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(bench_.start(), qPrintable(bench_.errorString()));
+        QVERIFY2(bench_.startModemManager(), qPrintable(bench_.errorString()));
+        modem_ = bench_.plugInModem();
+        QVERIFY2(modem_, qPrintable(bench_.errorString()));
+    }
+
+    void cleanup()
+    {
+        if (QTest::currentTestFailed()) {
+            qInfo().noquote() << bench_.diagnostics();
+        }
+    }
+
+    void twoPagesPressedInQuickSuccessionSendTwoMessagesInOrder()
+    {
+        // The modem is switched off: the first press asks first. The first message is held in the modem until
+        // the second has been pressed, so the second waits for it.
+        modem_->holdNextSend();
+        DisplayBand* parameters = bandWithCommand(pages_, "TForm6", "0123#S#");
+        DisplayBand* names = bandWithCommand(pages_, "TForm7", "0123#RI#1#Jan {K}#");
+        QVERIFY(parameters && names);
+        QCOMPARE(openFromBand(parameters, "SendButton", [this](QWidget* window) { confirm(window); }),
+                 QStringList{QStringLiteral("SendWindow")});
+        QCOMPARE(questions_.asked.size(), 1);
+        QVERIFY(runEventsUntil([this] { return modem_->submittedPdus().size() == 1; }, waitMs));
+        QCOMPARE(openFromBand(names, "SendButton", [this](QWidget* window) { confirm(window); }),
+                 QStringList{QStringLiteral("SendWindow")});
+        QCOMPARE(state(0), QStringLiteral("wysyłanie"));
+        QCOMPARE(state(1), QStringLiteral("w kolejce"));
+        QCOMPARE(modem_->submittedPdus().size(), 1);
+        modem_->releaseHeldSend();
+
+        QVERIFY(runEventsUntil([this] { return modem_->submittedPdus().size() == 2; }, waitMs));
+        QList<QString> texts;
+        for (const QByteArray& hex : modem_->submittedPdus()) {
+            const std::optional<pdu::Submit> submit = pdu::decodeSubmit(hex);
+            QVERIFY(submit);
+            QCOMPARE(submit->destination, QLatin1Char('+') + kUnit);
+            texts << submit->text;
+        }
+        QCOMPARE(texts, (QList<QString>{QStringLiteral("0123#S#"), QStringLiteral("0123#RI#1#Jan {K}#")}));
+        const QString sent = QStringLiteral("wysłano");
+        runEventsUntil([&] { return state(0) == sent && state(1) == sent; }, waitMs);
+        QCOMPARE(state(0), QStringLiteral("wysłano"));
+        QCOMPARE(state(1), QStringLiteral("wysłano"));
+        QCOMPARE(outbox_.log().rowCount(), 2);
+        QCOMPARE(parameters->result()->text(), QStringLiteral("0123#S#"));
+    }
+
+    // While the window is open, the unit's answer to the command shows in it and in the log.
+    void theUnitsReplyShowsInTheWindowAndTheLog()
+    {
+        DisplayBand* parameters = bandWithCommand(pages_, "TForm6", "0123#S#");
+        QString status;
+        openFromBand(parameters, "SendButton", [this, &status](QWidget* window) {
+            confirm(window);
+            runEventsUntil([this] { return state(outbox_.log().rowCount() - 1) == QStringLiteral("wysłano"); }, waitMs);
+            modem_->deliverSms(QLatin1Char('+') + kUnit, QStringLiteral("Tryb serwisowy"));
+            auto* shown = window->findChild<QLabel*>(QStringLiteral("SendStatus"));
+            runEventsUntil([shown] { return shown->text().contains(QStringLiteral("Nowa odpowiedź centrali")); },
+                           waitMs);
+            status = shown->text();
+        });
+        QVERIFY2(status.endsWith(QStringLiteral("): Tryb serwisowy")), qPrintable(status));
+        const int last = outbox_.log().rowCount() - 1;
+        QCOMPARE(outbox_.log().index(last, SmsLog::Direction).data().toString(), QStringLiteral("odebrany"));
+        QCOMPARE(outbox_.log().index(last, SmsLog::Text).data().toString(), QStringLiteral("Tryb serwisowy"));
+    }
+
+private:
+    // Types the unit's number, waits for the modem to be offered, and presses "Wyślij".
+    void confirm(QWidget* window)
+    {
+        window->findChild<QLineEdit*>(QStringLiteral("SendNumber"))->setText(kUnit);
+        auto* route = window->findChild<QComboBox*>(QStringLiteral("SendRoute"));
+        QVERIFY(runEventsUntil([route] { return route->count() == 1; }, waitMs));
+        window->findChild<QPushButton*>(QStringLiteral("SendConfirm"))->click();
+    }
+
+    QString state(int row) const { return outbox_.log().index(row, SmsLog::State).data().toString(); }
+
+    ModemTestBench bench_;
+    SimulatedModem* modem_ = nullptr;
+    RecordingErrorBox errors_;
+    ScriptedQuestions questions_;
+    ModemFinder finder_{std::chrono::seconds(60)};
+    Outbox outbox_{finder_};
+    PageSet pages_{errors_, Sending{outbox_, questions_}};
+};
+
+VELMORA_TEST_MAIN(SendingPagesTest)
+#include "sendingpages_test.moc"
