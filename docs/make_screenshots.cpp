@@ -1,22 +1,28 @@
 // Takes the README's pictures of the running program: the main page, the SMS centre page with a composed
-// command, and that command's QR code window; or, given a name for the screen, the two tallest pages on it.
+// command, that command's QR code window and its send window; or, given a name for the screen, the two tallest
+// pages on it.
 // Run it through docs/make-screenshots.sh.
 #include "errorbox.h"
 #include "mainpage.h"
+#include "outbox.h"
 #include "page.h"
 #include "pageset.h"
+#include "questionbox.h"
 #include "radiogroup.h"
+#include "route.h"
 #include "startup.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -24,6 +30,31 @@ namespace {
 class FatalErrorBox final : public velmora::ErrorBox {
 public:
     void report(const QString& message) override { qFatal("unexpected error box: %s", qPrintable(message)); }
+};
+
+// A modem as the picture shows it, which takes every message at once: the picture needs no hardware.
+class PicturedModem final : public velmora::Route {
+public:
+    QString label() const override { return QStringLiteral("Modem: Huawei E3372 (+48500100200)"); }
+    void send(const velmora::OutgoingSms& /*sms*/, bool /*consented*/) override
+    {
+        QTimer::singleShot(0, this, [this] { emit progressed({velmora::SendProgress::Stage::Sent}); });
+    }
+};
+
+class PicturedRoutes final : public velmora::RouteFinder {
+public:
+    void start() override {}
+    QList<velmora::Route*> routes() const override { return {const_cast<PicturedModem*>(&modem_)}; }
+    QString absenceReason() const override { return {}; }
+
+private:
+    PicturedModem modem_;
+};
+
+class NoQuestions final : public velmora::QuestionBox {
+public:
+    bool ask(const QString& question) override { qFatal("unexpected question: %s", qPrintable(question)); }
 };
 
 bool save(QWidget* window, const QDir& folder, const QString& name)
@@ -85,6 +116,38 @@ int pictureTallPages(QWidget& main, const QDir& folder, const QString& screen)
     return saved ? 0 : 1;
 }
 
+// Pictures the modal window that `button` opens, once `prepare` has acted on it, and closes it again: the
+// picture is taken from inside the window's own event loop.
+bool pictureModal(QPushButton* button, const QDir& folder, const QString& name,
+                  const std::function<void(QWidget*)>& prepare = {})
+{
+    bool saved = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* window = QApplication::activeModalWidget();
+        if (window == nullptr) {
+            return;
+        }
+        if (prepare) {
+            prepare(window);
+        }
+        saved = QTest::qWaitForWindowExposed(window) && save(window, folder, name);
+        window->close();
+    });
+    button->click();
+    return saved;
+}
+
+// The unit's number typed and the command sent.
+void sendToTheUnit(QWidget* window)
+{
+    child<QLineEdit>(window, "SendNumber")->setText(QStringLiteral("48601123456"));
+    child<QPushButton>(window, "SendConfirm")->click();
+    const auto* status = child<QLabel>(window, "SendStatus");
+    if (!QTest::qWaitFor([status] { return status->text().startsWith(QStringLiteral("Wysłano")); })) {
+        qFatal("the pictured message was not sent");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -98,7 +161,10 @@ int main(int argc, char** argv)
     velmora::setUpApplication(qtTexts);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     FatalErrorBox errors;
-    velmora::PageSet pages(errors);
+    NoQuestions questions;
+    PicturedRoutes routes;
+    velmora::Outbox outbox(routes);
+    velmora::PageSet pages(errors, velmora::Sending{outbox, questions});
     QWidget& main = pages.mainPage();
     if (argc == 3) {
         return pictureTallPages(main, folder, QString::fromLocal8Bit(argv[2]));
@@ -118,16 +184,10 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // The QR window is modal: it is pictured and closed from inside its own event loop.
-    bool saved = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* window = QApplication::activeModalWidget();
-        saved = window != nullptr && QTest::qWaitForWindowExposed(window) &&
-                save(window, folder, QStringLiteral("qr-code-window.png"));
-        if (window != nullptr) {
-            window->close();
-        }
-    });
-    child<QPushButton>(smsCentre, "QrButton")->click();
-    return saved ? 0 : 1;
+    auto* qr = child<QPushButton>(smsCentre, "QrButton");
+    auto* send = child<QPushButton>(smsCentre, "SendButton");
+    return pictureModal(qr, folder, QStringLiteral("qr-code-window.png")) &&
+                   pictureModal(send, folder, QStringLiteral("send-window.png"), sendToTheUnit)
+               ? 0
+               : 1;
 }
