@@ -1,3 +1,4 @@
+#include "combinedfinder.h"
 #include "fakeroutes.h"
 #include "outbox.h"
 #include "testmain.h"
@@ -154,6 +155,28 @@ private slots:
         QCOMPARE(f.logged(1, SmsLog::Text), QStringLiteral("OK"));
         QCOMPARE(f.logged(1, SmsLog::Time), QStringLiteral("12:30:05"));
         QCOMPARE(f.logged(1, SmsLog::State), QStringLiteral("odebrano"));
+    }
+
+    // Modems and phones in one list, in the order of their finders; without any, what each kind needs.
+    void finderOfBothKindsListsModemsThenPhones()
+    {
+        FakeFinder modems;
+        FakeFinder phones;
+        CombinedFinder both({&modems, &phones});
+        QSignalSpy changed(&both, &RouteFinder::routesChanged);
+        QSignalSpy received(&both, &RouteFinder::received);
+        QCOMPARE(both.absenceReason(), QStringLiteral("Brak drogi. Brak drogi."));
+        FakeRoute modem(QStringLiteral("Modem: A"));
+        FakeRoute phone(QStringLiteral("Telefon: B"));
+        phones.setRoutes({&phone});
+        modems.setRoutes({&modem});
+        QCOMPARE(both.routes(), (QList<Route*>{&modem, &phone}));
+        QCOMPARE(changed.size(), 2);
+        phones.deliver({QStringLiteral("+48601123456"), QStringLiteral("OK"), QDateTime::currentDateTime()});
+        QCOMPARE(received.size(), 1);
+        both.start();
+        QCOMPARE(modems.starts(), 1);
+        QCOMPARE(phones.starts(), 1);
     }
 
     void numbersAreComparedByTheirDigits_data()
