@@ -1,6 +1,7 @@
 #include "pageset.h"
 
 #include "advancedpage.h"
+#include "controls.h"
 #include "detectornamespage.h"
 #include "detectorspage.h"
 #include "displayband.h"
@@ -75,8 +76,7 @@ void PageSet::makeSharedWindows()
         return;
     }
     sendWindow_ = new SendWindow(sending_->outbox, sending_->questions, form1_.get());
-    QObject::connect(qrWindow_, &QrWindow::numberChanged, sendWindow_, &SendWindow::setNumber);
-    QObject::connect(sendWindow_, &SendWindow::numberChanged, qrWindow_, &QrWindow::setNumber);
+    keepAlike(qrWindow_->numberField(), sendWindow_->numberField());
 }
 
 // One page per turn of the event loop, so that the user's clicks and keys are never kept waiting for more.

@@ -7,9 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
-#include <limits>
 #include <algorithm>
+#include <limits>
 
 namespace velmora {
 
@@ -64,6 +65,28 @@ QLineEdit* makeEdit(QWidget* parent, const char* name)
     // any length, and a command is never shown cut.
     edit->setMaxLength(std::numeric_limits<int>::max());
     return edit;
+}
+
+QLineEdit* makeNumberField(QWidget* parent, const char* name, const QString& hint)
+{
+    QLineEdit* field = makeEdit(parent, name);
+    field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
+    field->setPlaceholderText(QStringLiteral("np. 48601123456"));
+    field->setToolTip(hint);
+    return field;
+}
+
+void keepAlike(QLineEdit* first, QLineEdit* second)
+{
+    const auto copy = [](QLineEdit* to) {
+        return [to](const QString& text) {
+            if (to->text() != text) {
+                to->setText(text);
+            }
+        };
+    };
+    QObject::connect(first, &QLineEdit::textChanged, second, copy(second));
+    QObject::connect(second, &QLineEdit::textChanged, first, copy(first));
 }
 
 QPushButton* makeComposeButton(QWidget* parent, const char* name, const QString& hint, const QString& caption)

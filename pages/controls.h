@@ -36,6 +36,12 @@ QLabel* makeHeading(QWidget* parent, const char* name, const QString& text, int 
 // A field that holds text of any length.
 QLineEdit* makeEdit(QWidget* parent, const char* name);
 
+// A field for a phone number in international form: digits only, with an example as its placeholder.
+QLineEdit* makeNumberField(QWidget* parent, const char* name, const QString& hint);
+
+// Keeps two fields' texts alike, whichever of them is typed in.
+void keepAlike(QLineEdit* first, QLineEdit* second);
+
 // A "Treść SMS" button whose tool tip names the section of the unit's manual. It never reacts to Enter in
 // a field: each operation is composed only by its own button.
 QPushButton* makeComposeButton(QWidget* parent, const char* name, const QString& hint,

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <memory>
 #include <qrencode.h>
@@ -76,17 +75,17 @@ void QrCodeView::paintEvent(QPaintEvent* /*event*/)
 }
 
 QrWindow::QrWindow(QWidget* parent)
-    : QDialog(parent), number_(makeEdit(this, "QrNumber")), code_(new QrCodeView(this)), text_(new QLabel(this))
+    : QDialog(parent),
+      number_(makeNumberField(this, "QrNumber",
+                              QStringLiteral("Numer w postaci międzynarodowej, same cyfry. Puste pole: telefon "
+                                             "zapyta o odbiorcę."))),
+      code_(new QrCodeView(this)), text_(new QLabel(this))
 {
     setObjectName(QStringLiteral("QrWindow"));
     setWindowTitle(QStringLiteral("Kod QR komendy"));
     setModal(true);
     applyPageLook(this, QColor(0, 0, 128));
 
-    number_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), number_));
-    number_->setPlaceholderText(QStringLiteral("np. 48601123456"));
-    number_->setToolTip(QStringLiteral("Numer w postaci międzynarodowej, same cyfry. Puste pole: telefon zapyta o "
-                                       "odbiorcę."));
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     text_->setWordWrap(true);
     text_->setAlignment(Qt::AlignHCenter);
@@ -105,23 +104,8 @@ QrWindow::QrWindow(QWidget* parent)
     QPushButton* close = makeComposeButton(this, nullptr, QString(), QStringLiteral("Zamknij"));
     layout->addWidget(close, 0, Qt::AlignRight);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
-    connect(number_, &QLineEdit::textChanged, this, [this](const QString& digits) {
-        refresh();
-        emit numberChanged(digits);
-    });
+    connect(number_, &QLineEdit::textChanged, this, &QrWindow::refresh);
     setUpKeyboard(this);
-}
-
-QString QrWindow::number() const
-{
-    return number_->text();
-}
-
-void QrWindow::setNumber(const QString& digits)
-{
-    if (digits != number_->text()) {
-        number_->setText(digits);
-    }
 }
 
 void QrWindow::showFor(const QString& command)

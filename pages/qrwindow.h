@@ -53,12 +53,8 @@ public:
 
     QString payload() const;
 
-    // The unit's number, digits only, as typed here or in the send window.
-    QString number() const;
-    void setNumber(const QString& digits);
-
-signals:
-    void numberChanged(const QString& digits);
+    // The unit's number, digits only.
+    QLineEdit* numberField() const { return number_; }
 
 private:
     void refresh();

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -54,7 +53,10 @@ QString describeForWindow(const SendProgress& progress)
 
 SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
     : QDialog(parent), outbox_(outbox), questions_(questions), text_(makeEdit(this, "SendText")),
-      number_(makeEdit(this, "SendNumber")), route_(new QComboBox(this)),
+      number_(makeNumberField(this, "SendNumber",
+                              QStringLiteral("Numer karty SIM centrali w postaci międzynarodowej: kod kraju i "
+                                             "numer, same cyfry."))),
+      route_(new QComboBox(this)),
       confirm_(makeComposeButton(this, "SendConfirm", QStringLiteral("Wysyła komendę na numer centrali wybraną drogą"),
                                  QStringLiteral("Wyślij"))),
       status_(makeLabel(this, "SendStatus", QString()))
@@ -65,10 +67,6 @@ SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
     applyPageLook(this, QColor(0, 0, 128));
 
     text_->setReadOnly(true);
-    number_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), number_));
-    number_->setPlaceholderText(QStringLiteral("np. 48601123456"));
-    number_->setToolTip(QStringLiteral("Numer karty SIM centrali w postaci międzynarodowej: kod kraju i numer, "
-                                       "same cyfry."));
     route_->setObjectName(QStringLiteral("SendRoute"));
     route_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     status_->setWordWrap(true);
@@ -95,10 +93,7 @@ SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
     layout->addLayout(buttons);
     setMinimumWidth(520);
 
-    connect(number_, &QLineEdit::textChanged, this, [this](const QString& digits) {
-        updateConfirm();
-        emit numberChanged(digits);
-    });
+    connect(number_, &QLineEdit::textChanged, this, &SendWindow::updateConfirm);
     connect(route_, &QComboBox::currentIndexChanged, this, &SendWindow::updateConfirm);
     connect(confirm_, &QPushButton::clicked, this, &SendWindow::confirm);
     connect(log, &QPushButton::clicked, this, &SendWindow::showLog);
@@ -123,18 +118,6 @@ void SendWindow::showFor(const QString& command)
     refreshRoutes();
     number_->setFocus();
     exec();
-}
-
-QString SendWindow::number() const
-{
-    return number_->text();
-}
-
-void SendWindow::setNumber(const QString& digits)
-{
-    if (digits != number_->text()) {
-        number_->setText(digits);
-    }
 }
 
 void SendWindow::refreshRoutes()

@@ -31,12 +31,8 @@ public:
     // search for routes.
     void showFor(const QString& command);
 
-    // The unit's number, digits only, as typed here or in the QR code window.
-    QString number() const;
-    void setNumber(const QString& digits);
-
-signals:
-    void numberChanged(const QString& digits);
+    // The unit's number, digits only.
+    QLineEdit* numberField() const { return number_; }
 
 private:
     void refreshRoutes();

@@ -104,7 +104,7 @@ void BusFinder::start()
         service_, bus_, QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration, this);
     connect(watcher_, &QDBusServiceWatcher::serviceRegistered, this, &BusFinder::reload);
     connect(watcher_, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
-        dropAll();
+        forgetAll();
         search_ = Search::NoService;
         emit routesChanged();
     });
@@ -122,6 +122,59 @@ void BusFinder::loaded(bool failed)
 {
     search_ = failed ? Search::NoService : Search::Done;
     emit routesChanged();
+}
+
+QList<Route*> BusFinder::routes() const
+{
+    QList<Route*> offered;
+    for (const auto& [key, route] : devices_) {
+        if (route->isOffered()) {
+            offered << route;
+        }
+    }
+    return offered;
+}
+
+BusRoute* BusFinder::device(const QString& key) const
+{
+    const auto found = devices_.find(key);
+    return found == devices_.end() ? nullptr : found->second;
+}
+
+QStringList BusFinder::deviceKeys() const
+{
+    QStringList keys;
+    for (const auto& [key, route] : devices_) {
+        keys << key;
+    }
+    return keys;
+}
+
+void BusFinder::adopt(const QString& key, BusRoute* route)
+{
+    route->setParent(this);
+    connect(route, &BusRoute::changed, this, &RouteFinder::routesChanged);
+    connect(route, &BusRoute::received, this, &RouteFinder::received);
+    devices_.emplace(key, route);
+}
+
+void BusFinder::forget(const QString& key)
+{
+    const auto found = devices_.find(key);
+    if (found == devices_.end()) {
+        return;
+    }
+    BusRoute* route = found->second;
+    devices_.erase(found);
+    route->markRemoved();
+    route->deleteLater();
+}
+
+void BusFinder::forgetAll()
+{
+    for (const QString& key : deviceKeys()) {
+        forget(key);
+    }
 }
 
 } // namespace velmora

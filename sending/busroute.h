@@ -5,6 +5,7 @@
 #include <QDBusConnection>
 #include <chrono>
 #include <functional>
+#include <map>
 #include <optional>
 
 class QDBusError;
@@ -39,8 +40,16 @@ class BusRoute : public Route {
 public:
     BusRoute(const QDBusConnection& bus, QString service, std::chrono::milliseconds timeout, QObject* parent = nullptr);
 
+    // Offered to the user: it can send, or it can say why it cannot.
+    virtual bool isOffered() const = 0;
+
     // The device is gone: a message on its way fails.
     void markRemoved();
+
+signals:
+    // The label or whether it is offered changed.
+    void changed();
+    void received(const velmora::IncomingSms& sms);
 
 protected:
     // A proxy of the service's object at `path`, with the route's timeout.
@@ -77,7 +86,8 @@ private:
     bool removed_ = false;
 };
 
-// Follows a service on a bus: its coming and going, and the devices it offers. Nothing is asked before start().
+// Follows a service on a bus: its coming and going, and the devices it offers, each a route known by a key of the
+// service's (an object path, a device id) and listed in the order of their keys. Nothing is asked before start().
 class BusFinder : public RouteFinder {
     Q_OBJECT
 
@@ -87,6 +97,7 @@ public:
     BusFinder(Connect connect, QString service, QObject* parent = nullptr);
 
     void start() final;
+    QList<Route*> routes() const final;
 
 protected:
     enum class Search { Searching, NoBus, NoService, Done };
@@ -99,13 +110,20 @@ protected:
     virtual void subscribe() = 0;
     // Asks the service for its devices, and calls loaded() with the answer's error, if any.
     virtual void load() = 0;
-    // Forgets every device, failing what is on its way through them.
-    virtual void dropAll() = 0;
 
     void loaded(bool failed);
 
+    // The device known by `key`, or null.
+    BusRoute* device(const QString& key) const;
+    QStringList deviceKeys() const;
+    // Takes a new device in; its changes and the messages it receives are the finder's.
+    void adopt(const QString& key, BusRoute* route);
+    // The device is gone: what is on its way through it fails.
+    void forget(const QString& key);
+
 private:
     void reload();
+    void forgetAll();
 
     Connect connect_;
     QString service_;
@@ -113,6 +131,7 @@ private:
     bool started_ = false;
     Search search_ = Search::Searching;
     QDBusServiceWatcher* watcher_ = nullptr;
+    std::map<QString, BusRoute*> devices_;
 };
 
 } // namespace velmora

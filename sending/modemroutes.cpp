@@ -290,16 +290,9 @@ void ModemFinder::load()
     });
 }
 
-ModemRoute& ModemFinder::routeFor(const QString& path)
+ModemRoute* ModemFinder::modem(const QString& path) const
 {
-    auto found = modems_.find(path);
-    if (found == modems_.end()) {
-        auto* route = new ModemRoute(bus(), path, timeout_, this);
-        connect(route, &ModemRoute::changed, this, &RouteFinder::routesChanged);
-        connect(route, &ModemRoute::received, this, &RouteFinder::received);
-        found = modems_.emplace(path, route).first;
-    }
-    return *found->second;
+    return static_cast<ModemRoute*>(device(path));
 }
 
 void ModemFinder::onInterfacesAdded(const QDBusObjectPath& path, const InterfaceProperties& interfaces)
@@ -307,51 +300,32 @@ void ModemFinder::onInterfacesAdded(const QDBusObjectPath& path, const Interface
     if (!interfaces.contains(kModemInterface) && !interfaces.contains(kMessagingInterface)) {
         return;
     }
-    ModemRoute& route = routeFor(path.path());
+    ModemRoute* route = modem(path.path());
+    if (route == nullptr) {
+        route = new ModemRoute(bus(), path.path(), timeout_);
+        adopt(path.path(), route);
+    }
     if (interfaces.contains(kMessagingInterface)) {
-        route.setMessaging(true);
+        route->setMessaging(true);
     }
     if (interfaces.contains(kModemInterface)) {
-        route.updateModem(interfaces.value(kModemInterface));
+        route->updateModem(interfaces.value(kModemInterface));
     }
     emit routesChanged();
 }
 
 void ModemFinder::onInterfacesRemoved(const QDBusObjectPath& path, const QStringList& interfaces)
 {
-    const auto found = modems_.find(path.path());
-    if (found == modems_.end()) {
+    ModemRoute* route = modem(path.path());
+    if (route == nullptr) {
         return;
     }
-    ModemRoute* route = found->second;
     if (interfaces.contains(kModemInterface)) {
-        modems_.erase(found);
-        route->markRemoved();
-        route->deleteLater();
+        forget(path.path());
     } else if (interfaces.contains(kMessagingInterface)) {
         route->setMessaging(false);
     }
     emit routesChanged();
-}
-
-void ModemFinder::dropAll()
-{
-    for (auto& [path, route] : modems_) {
-        route->markRemoved();
-        route->deleteLater();
-    }
-    modems_.clear();
-}
-
-QList<Route*> ModemFinder::routes() const
-{
-    QList<Route*> offered;
-    for (const auto& [path, route] : modems_) {
-        if (route->isOffered()) {
-            offered << route;
-        }
-    }
-    return offered;
 }
 
 QString ModemFinder::absenceReason() const

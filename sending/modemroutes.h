@@ -4,7 +4,6 @@
 
 #include <QDBusObjectPath>
 #include <QVariantMap>
-#include <map>
 
 class ModemManagerObjects;
 class ModemProxy;
@@ -35,17 +34,12 @@ public:
     QString consentQuestion() const override;
     void send(const OutgoingSms& sms, bool consented) override;
 
-    // Offered to the user: it can send, or it can say why not (a SIM waiting for its PIN).
-    bool isOffered() const { return hasMessaging_ || isLocked(); }
+    // It can send, or it can say why not (a SIM waiting for its PIN).
+    bool isOffered() const override { return hasMessaging_ || isLocked(); }
 
     // What ModemManager says of the modem, as it comes and changes.
     void updateModem(const QVariantMap& properties);
     void setMessaging(bool available);
-
-signals:
-    // The label or whether it is offered changed.
-    void changed();
-    void received(const velmora::IncomingSms& sms);
 
 protected:
     SendProgress removedWhileSending() const override;
@@ -78,22 +72,19 @@ public:
     explicit ModemFinder(std::chrono::milliseconds timeout = kModemTimeout, QObject* parent = nullptr);
     ~ModemFinder() override;
 
-    QList<Route*> routes() const override;
     QString absenceReason() const override;
 
 protected:
     void subscribe() override;
     void load() override;
-    void dropAll() override;
 
 private:
     void onInterfacesAdded(const QDBusObjectPath& path, const InterfaceProperties& interfaces);
     void onInterfacesRemoved(const QDBusObjectPath& path, const QStringList& interfaces);
-    ModemRoute& routeFor(const QString& path);
+    ModemRoute* modem(const QString& path) const;
 
     std::chrono::milliseconds timeout_;
     ModemManagerObjects* manager_ = nullptr;
-    std::map<QString, ModemRoute*> modems_;
 };
 
 } // namespace velmora

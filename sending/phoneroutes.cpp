@@ -176,41 +176,18 @@ void PhoneFinder::load()
 // Phones out of reach or unpaired are dropped; new ones are asked for their name and SMS plugin.
 void PhoneFinder::keepOnly(const QStringList& ids)
 {
-    for (auto it = phones_.begin(); it != phones_.end();) {
-        if (ids.contains(it->first)) {
-            ++it;
-            continue;
+    for (const QString& id : deviceKeys()) {
+        if (!ids.contains(id)) {
+            forget(id);
         }
-        it->second->markRemoved();
-        it->second->deleteLater();
-        it = phones_.erase(it);
     }
     for (const QString& id : ids) {
-        if (phones_.contains(id)) {
-            continue;
-        }
-        auto* phone = new PhoneRoute(bus(), id, timeout_, this);
-        connect(phone, &PhoneRoute::changed, this, &RouteFinder::routesChanged);
-        connect(phone, &PhoneRoute::received, this, &RouteFinder::received);
-        phones_.emplace(id, phone);
-        phone->refresh();
-    }
-}
-
-void PhoneFinder::dropAll()
-{
-    keepOnly({});
-}
-
-QList<Route*> PhoneFinder::routes() const
-{
-    QList<Route*> offered;
-    for (const auto& [id, phone] : phones_) {
-        if (phone->isOffered()) {
-            offered << phone;
+        if (device(id) == nullptr) {
+            auto* phone = new PhoneRoute(bus(), id, timeout_);
+            adopt(id, phone);
+            phone->refresh();
         }
     }
-    return offered;
 }
 
 QString PhoneFinder::absenceReason() const

@@ -2,7 +2,6 @@
 
 #include "busroute.h"
 
-#include <map>
 #include <optional>
 
 class QDBusVariant;
@@ -37,15 +36,10 @@ public:
     void send(const OutgoingSms& sms, bool consented) override;
 
     // Offered once it is known to have its SMS plugin.
-    bool isOffered() const { return hasSms_; }
+    bool isOffered() const override { return hasSms_; }
 
     // Reads the phone's name and whether its SMS plugin is on, again.
     void refresh();
-
-signals:
-    // The label or whether it is offered changed.
-    void changed();
-    void received(const velmora::IncomingSms& sms);
 
 protected:
     SendProgress removedWhileSending() const override;
@@ -71,20 +65,17 @@ public:
     explicit PhoneFinder(std::chrono::milliseconds timeout = kPhoneTimeout, QObject* parent = nullptr);
     ~PhoneFinder() override;
 
-    QList<Route*> routes() const override;
     QString absenceReason() const override;
 
 protected:
     void subscribe() override;
     void load() override;
-    void dropAll() override;
 
 private:
     void keepOnly(const QStringList& ids);
 
     std::chrono::milliseconds timeout_;
     KdeConnectDaemon* daemon_ = nullptr;
-    std::map<QString, PhoneRoute*> phones_;
 };
 
 } // namespace velmora

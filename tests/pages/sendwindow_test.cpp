@@ -35,6 +35,22 @@ struct Fixture {
     QPushButton* confirm = child<QPushButton>(&window, QStringLiteral("SendConfirm"));
     QLabel* status = child<QLabel>(&window, QStringLiteral("SendStatus"));
 
+    // The modem found, the unit's number typed, "Wyślij" pressed.
+    void press()
+    {
+        finder.setRoutes({&modem});
+        number->setText(QStringLiteral("48601123456"));
+        confirm->click();
+    }
+
+    // Presses "Wyślij" and waits until the modem has been handed the message.
+    bool pressAndHandOver()
+    {
+        const std::size_t before = modem.handed().size();
+        press();
+        return QTest::qWaitFor([this, before] { return modem.handed().size() == before + 1; });
+    }
+
     void whileOpen(const std::function<void()>& steps)
     {
         bool ran = false;
@@ -109,9 +125,7 @@ private slots:
     {
         Fixture f;
         f.whileOpen([&] {
-            f.finder.setRoutes({&f.modem});
-            f.number->setText(QStringLiteral("48601123456"));
-            f.confirm->click();
+            f.press();
             QVERIFY(!f.confirm->isEnabled());
             f.confirm->click();
             QTRY_COMPARE(f.modem.handed().size(), std::size_t(1));
@@ -131,10 +145,7 @@ private slots:
     {
         Fixture f;
         f.whileOpen([&] {
-            f.finder.setRoutes({&f.modem});
-            f.number->setText(QStringLiteral("48601123456"));
-            f.confirm->click();
-            QTRY_COMPARE(f.modem.handed().size(), std::size_t(1));
+            QVERIFY(f.pressAndHandOver());
             f.modem.finish(SendProgress::failed(QStringLiteral("modem lub sieć odrzuciły wiadomość: +CMS ERROR: 500")));
             QCOMPARE(f.status->text(),
                      QStringLiteral("Nie wysłano: modem lub sieć odrzuciły wiadomość: +CMS ERROR: 500"));
@@ -158,9 +169,7 @@ private slots:
         f.questions.answer = answer;
         f.modem.askFirst(QStringLiteral("Modem jest wyłączony. Włączyć go, aby wysłać SMS?"));
         f.whileOpen([&] {
-            f.finder.setRoutes({&f.modem});
-            f.number->setText(QStringLiteral("48601123456"));
-            f.confirm->click();
+            f.press();
             QCOMPARE(f.questions.asked, QStringList{f.modem.consentQuestion()});
             if (answer) {
                 QTRY_COMPARE(f.modem.handed().size(), std::size_t(1));
@@ -177,10 +186,7 @@ private slots:
     {
         Fixture f;
         f.whileOpen([&] {
-            f.finder.setRoutes({&f.modem});
-            f.number->setText(QStringLiteral("48601123456"));
-            f.confirm->click();
-            QTRY_COMPARE(f.modem.handed().size(), std::size_t(1));
+            QVERIFY(f.pressAndHandOver());
             f.modem.finish({Stage::Sent});
             f.finder.deliver({QStringLiteral("+48601123456"), QStringLiteral("Nazwa zapisana"),
                               QDateTime(QDate(2026, 12, 8), QTime(9, 6, 0))});
@@ -192,10 +198,7 @@ private slots:
     {
         Fixture f;
         f.whileOpen([&] {
-            f.finder.setRoutes({&f.modem});
-            f.number->setText(QStringLiteral("48601123456"));
-            f.confirm->click();
-            QTRY_COMPARE(f.modem.handed().size(), std::size_t(1));
+            QVERIFY(f.pressAndHandOver());
             QStringList seen;
             ModalWatcher logWatcher([&](QWidget* shown) {
                 seen << shown->objectName();
