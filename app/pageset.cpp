@@ -79,13 +79,16 @@ void PageSet::makeSharedWindows()
     keepAlike(qrWindow_->numberField(), sendWindow_->numberField());
 }
 
-// One page per turn of the event loop, so that the user's clicks and keys are never kept waiting for more.
+// One step of one page per turn of the event loop, so that the user's clicks and keys are never kept waiting for
+// more.
 void PageSet::prepareNext()
 {
     if (allPrepared()) {
         return;
     }
-    pagesToPrepare_[prepared_++]->prepare();
+    if (pagesToPrepare_[prepared_]->prepareStep()) {
+        ++prepared_;
+    }
     QTimer::singleShot(0, form1_.get(), [this] { prepareNext(); });
 }
 

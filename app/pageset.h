@@ -34,7 +34,8 @@ struct Sending {
 // Every page of the program, made once and in a fixed order; the main page owns the others, so they live
 // until it is destroyed. Pages reach each other only through what this wiring hands them. Without `sending`
 // the pages offer no sending. Once the main page's first frame is on the screen, the other pages are prepared one
-// at a time in idle moments, so that none has to make its controls when the user first opens it.
+// step at a time in idle moments, so that none has to make its controls or its first frame's buffer when the user
+// first opens it.
 class PageSet {
 public:
     explicit PageSet(ErrorBox& errors, std::optional<Sending> sending = std::nullopt);

@@ -3,7 +3,7 @@
 
 Start-up: whole process, from its start to the first painted main window under Xvfb, and the peak
 resident memory of that run; medians of paired runs, and instructions counted by callgrind. Page opening: from
-the call that opens a page to its first frame under Xvfb, the first opening against the second, per page.
+the call that opens a page until Xvfb has drawn its first frame, the first opening against the second, per page.
 Editing: nanoseconds and callgrind instructions per operation. Wall times are noisy on a shared machine; the
 instruction counts are the steady figure.
 """
@@ -104,7 +104,7 @@ def measure_opening(build, runs, env):
     finally:
         server.terminate()
         server.wait()
-    print(f"Page opening, from the call to the page's first frame ({runs} runs, medians per page, ms):")
+    print(f"Page opening, from the call to the page's first frame on the screen ({runs} runs, medians per page, ms):")
     ok = True
     for page in first:
         ok &= report(f"{page}, first against again", statistics.median(again[page]),

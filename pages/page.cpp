@@ -3,6 +3,7 @@
 #include "keyboard.h"
 #include "screenfit.h"
 
+#include <QBackingStore>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -27,12 +28,36 @@ void Page::ensureBuilt()
     emit built();
 }
 
+bool Page::prepareStep()
+{
+    switch (preparation_) {
+    case Preparation::None:
+        makeReady();
+        break;
+    case Preparation::Made:
+        paintAhead();
+        preparation_ = Preparation::Done;
+        break;
+    case Preparation::Done:
+        break;
+    }
+    return preparation_ == Preparation::Done;
+}
+
 void Page::prepare()
 {
-    if (prepared_) {
+    while (!prepareStep()) {
+    }
+}
+
+// What a first showing needs before its first frame: the controls, polished and laid out at the page's size for
+// the screen, and the window.
+void Page::makeReady()
+{
+    if (preparation_ != Preparation::None) {
         return;
     }
-    prepared_ = true;
+    preparation_ = Preparation::Made;
     ensureBuilt();
     ensurePolished();
     // Made first, the window may already know its frame.
@@ -41,6 +66,19 @@ void Page::prepare()
     if (layout() != nullptr) {
         layout()->activate();
     }
+}
+
+// A first frame otherwise pays for the window's pixel buffer: its allocation, shared with the X server, the
+// faulting in of its pages as it is first painted (about 700 for the largest page), and the first drawing of the
+// page's glyphs. The first frame still paints the page afresh.
+void Page::paintAhead()
+{
+    QBackingStore* store = backingStore();
+    const QRegion whole(rect());
+    store->resize(size());
+    store->beginPaint(whole);
+    render(store->paintDevice());
+    store->endPaint();
 }
 
 void Page::showModally()
@@ -54,7 +92,9 @@ void Page::showModally()
 void Page::setVisible(bool visible)
 {
     if (visible) {
-        prepare();
+        makeReady();
+        // From here on the page paints its own frames.
+        preparation_ = Preparation::Done;
     }
     QDialog::setVisible(visible);
 }

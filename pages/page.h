@@ -26,8 +26,12 @@ public:
     // Makes the page's controls, once; preparing or showing the page does it too.
     void ensureBuilt();
 
-    // Does once, ahead, what a first showing would: makes the controls, polishes and sizes them for the
-    // screen, and makes the window, so that opening the page costs no more than reopening it.
+    // Does the next part, ahead, of what a first showing would, so that opening the page costs no more than
+    // reopening it: first the controls, polished and sized for the screen, and the window; then the page painted
+    // into the window's pixel buffer. Returns whether the page is wholly prepared; a page shown already is.
+    bool prepareStep();
+
+    // Every part of prepareStep() at once.
     void prepare();
 
     // Runs the page's activation once, then shows the page modally with the focus on its first input;
@@ -52,11 +56,15 @@ protected:
     void layOut(QLayout* body, std::initializer_list<QWidget*> footer);
 
 private:
+    void makeReady();
+    void paintAhead();
     void focusFirstInput();
+
+    enum class Preparation { None, Made, Done };
 
     QSize size_;
     bool built_ = false;
-    bool prepared_ = false;
+    Preparation preparation_ = Preparation::None;
     QList<QWidget*> controls_; // in tab order
 };
 

@@ -13,14 +13,57 @@
 #include "smscentrepage.h"
 #include "testmain.h"
 
+#include <QBackingStore>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace velmora;
 using velmora::test::bandWithCommand;
 using velmora::test::ModalWatcher;
 using velmora::test::openFromBand;
 using velmora::test::RecordingErrorBox;
+
+namespace {
+
+// What a page shows once it is open: each widget's class, name, place, state and text, the control with the
+// focus, and the first frame as the screen got it.
+struct Opening {
+    QStringList widgets;
+    QString focus;
+    QImage frame;
+};
+
+QString describe(const QWidget* widget)
+{
+    const QRect place = widget->geometry();
+    return QStringLiteral("%1 %2 %3,%4 %5x%6 shown %7 enabled %8 \"%9\"")
+        .arg(QLatin1String(widget->metaObject()->className()), widget->objectName())
+        .arg(place.x())
+        .arg(place.y())
+        .arg(place.width())
+        .arg(place.height())
+        .arg(widget->isVisible())
+        .arg(widget->isEnabled())
+        .arg(widget->property("text").toString());
+}
+
+Opening open(Page* page)
+{
+    Opening seen;
+    ModalWatcher watcher([&seen](QWidget* shown) {
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        seen.frame = shown->screen()->grabWindow(shown->winId()).toImage();
+        seen.focus = QApplication::focusWidget() != nullptr ? describe(QApplication::focusWidget()) : QString();
+        for (const QWidget* widget : shown->findChildren<QWidget*>()) {
+            seen.widgets << describe(widget);
+        }
+    });
+    page->showModally();
+    return seen;
+}
+
+} // namespace
 
 class PageSetTest : public QObject {
     Q_OBJECT
@@ -114,6 +157,30 @@ private slots:
         QVERIFY(bandWithCommand(pages, "TForm2", "1234#S#")
                     ->findChild<QPushButton*>(QStringLiteral("SendButton"))
                     ->isHidden());
+    }
+
+    // A page prepared in idle moments opens as one whose controls are made when it opens: the same controls in
+    // the same places with the same texts, the focus on the same one, and the same first frame, painted afresh
+    // at the opening, not the one painted ahead.
+    void pagesPreparedInIdleMomentsOpenAsPagesMadeOnOpening()
+    {
+        const int flashTime = QApplication::cursorFlashTime();
+        QApplication::setCursorFlashTime(0); // a steady text cursor, drawn in both frames
+        RecordingErrorBox errors;
+        PageSet prepared(errors);
+        prepared.mainPage().show();
+        QTRY_VERIFY_WITH_TIMEOUT(prepared.allPrepared(), 60000);
+        PageSet madeOnOpening(errors);
+        for (Page* page : prepared.mainPage().findChildren<Page*>(Qt::FindDirectChildrenOnly)) {
+            QVERIFY2(page->testAttribute(Qt::WA_WState_Created) && page->backingStore()->size() == page->size(),
+                     qPrintable(page->objectName()));
+            const Opening ahead = open(page);
+            const Opening fresh = open(madeOnOpening.mainPage().findChild<Page*>(page->objectName()));
+            QCOMPARE(ahead.widgets, fresh.widgets);
+            QCOMPARE(ahead.focus, fresh.focus);
+            QVERIFY2(!fresh.frame.isNull() && ahead.frame == fresh.frame, qPrintable(page->objectName()));
+        }
+        QApplication::setCursorFlashTime(flashTime);
     }
 
     // The unit's number is typed once per run, in the QR window or the send window, whichever comes first.
