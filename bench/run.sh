@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the program and its bare yardsticks in one Release tree, then measures them against each other.
 # Usage: bench/run.sh [BUILD_DIR] [--runs N] [--only startup|opening|editing]
-# Needs Xvfb and valgrind. Wall times are noisy on a busy machine; the callgrind instruction counts are not.
+# Needs Xvfb, valgrind and dbus. Wall times are noisy on a busy machine; the callgrind instruction counts are not.
 set -eu
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build=$source_dir/build-bench
@@ -14,4 +14,5 @@ case ${1:-} in
 esac
 cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --target velmora-benchmarks >/dev/null
-exec python3 "$source_dir/bench/measure.py" "$build" "$@"
+# On a session bus of their own, as on a desktop; without one, D-Bus would start buses that outlive the runs.
+exec dbus-run-session -- python3 "$source_dir/bench/measure.py" "$build" "$@"
