@@ -2,7 +2,6 @@
 
 #include "dbustypes.h"
 
-#include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>
 
 namespace velmora {
@@ -62,18 +61,6 @@ void BusRoute::begin(const OutgoingSms& sms)
 {
     pending_ = sms;
     ++attempt_;
-}
-
-void BusRoute::whenAnswered(const QDBusPendingCall& call, std::function<void(QDBusPendingCallWatcher&)> then)
-{
-    auto* watcher = new QDBusPendingCallWatcher(call, this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, attempt = attempt_, then = std::move(then)](QDBusPendingCallWatcher* answered) {
-                answered->deleteLater();
-                if (attempt == attempt_ && pending_) {
-                    then(*answered);
-                }
-            });
 }
 
 void BusRoute::finish(const SendProgress& progress)

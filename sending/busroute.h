@@ -3,14 +3,13 @@
 #include "route.h"
 
 #include <QDBusConnection>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <chrono>
-#include <functional>
 #include <map>
 #include <optional>
 
 class QDBusError;
-class QDBusPendingCall;
-class QDBusPendingCallWatcher;
 class QDBusServiceWatcher;
 
 namespace velmora {
@@ -31,6 +30,18 @@ struct FailureWords {
 
 // The error as a failure the user can act on; the raw error stays for the log.
 SendProgress busFailure(const QDBusError& error, const FailureWords& words);
+
+// Runs `then` with the call's typed reply once it is answered, unless `context` is gone by then.
+template <typename... Types, typename Then>
+void onReply(const QDBusPendingReply<Types...>& call, QObject* context, Then then)
+{
+    auto* watcher = new QDBusPendingCallWatcher(call, context);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context,
+                     [then = std::move(then)](QDBusPendingCallWatcher* answered) {
+                         answered->deleteLater();
+                         then(QDBusPendingReply<Types...>(*answered));
+                     });
+}
 
 // A route that hands messages to a service over D-Bus, one at a time, every call answered asynchronously and
 // given as long as the device may need, far beyond D-Bus's usual 25 seconds.
@@ -67,8 +78,16 @@ protected:
     // Takes the message as the one on its way.
     void begin(const OutgoingSms& sms);
     const OutgoingSms& pending() const { return *pending_; }
-    // Runs `then` when the call is answered, unless the message it belongs to has ended meanwhile.
-    void whenAnswered(const QDBusPendingCall& call, std::function<void(QDBusPendingCallWatcher&)> then);
+    // Runs `then` with the reply when the call is answered, unless the message it belongs to has ended meanwhile.
+    template <typename... Types, typename Then> void whenAnswered(const QDBusPendingReply<Types...>& call, Then then)
+    {
+        onReply(call, this,
+                [this, attempt = attempt_, then = std::move(then)](const QDBusPendingReply<Types...>& reply) {
+                    if (attempt == attempt_ && pending_) {
+                        then(reply);
+                    }
+                });
+    }
     // Ends the message on its way with its final stage.
     void finish(const SendProgress& progress);
 

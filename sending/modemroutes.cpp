@@ -7,8 +7,6 @@
 #include "propertiesproxy.h"
 #include "smsproxy.h"
 
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
 #include <memory>
 
 namespace velmora {
@@ -181,7 +179,7 @@ void ModemRoute::send(const OutgoingSms& sms, bool consented)
 
 void ModemRoute::enableThenCreate()
 {
-    whenAnswered(modem_->Enable(true), [this](QDBusPendingCallWatcher& answer) {
+    whenAnswered(modem_->Enable(true), [this](const QDBusPendingReply<>& answer) {
         if (answer.isError()) {
             SendProgress failure = modemFailure(answer.error(), timeout());
             failure.detail = QStringLiteral("nie udało się włączyć modemu: ") + failure.detail;
@@ -195,8 +193,7 @@ void ModemRoute::enableThenCreate()
 void ModemRoute::create()
 {
     const QVariantMap message{{QStringLiteral("number"), pending().number}, {QStringLiteral("text"), pending().text}};
-    whenAnswered(messaging_->Create(message), [this](QDBusPendingCallWatcher& answer) {
-        const QDBusPendingReply<QDBusObjectPath> reply = answer;
+    whenAnswered(messaging_->Create(message), [this](const QDBusPendingReply<QDBusObjectPath>& reply) {
         if (reply.isError()) {
             finish(modemFailure(reply.error(), timeout()));
             return;
@@ -209,7 +206,7 @@ void ModemRoute::sendCreated(const QString& smsPath)
 {
     created_ = smsPath;
     auto* sms = makeProxy<SmsProxy>(smsPath);
-    whenAnswered(sms->Send(), [this](QDBusPendingCallWatcher& answer) {
+    whenAnswered(sms->Send(), [this](const QDBusPendingReply<>& answer) {
         if (answer.isError()) {
             finish(modemFailure(answer.error(), timeout()));
             return;
@@ -235,22 +232,18 @@ void ModemRoute::readIncoming(const QString& smsPath)
     // A message in several parts is complete only when its state says so; until then it is read again on every
     // change of its properties.
     const auto read = [this, sms, delivered] {
-        auto* watcher = new QDBusPendingCallWatcher(sms->GetAll(kSmsInterface), sms);
-        connect(watcher, &QDBusPendingCallWatcher::finished, sms,
-                [this, sms, delivered](QDBusPendingCallWatcher* answer) {
-                    answer->deleteLater();
-                    const QDBusPendingReply<QVariantMap> reply = *answer;
-                    const QVariantMap properties = reply.isError() ? QVariantMap() : reply.value();
-                    if (*delivered ||
-                        (!reply.isError() && properties.value(QStringLiteral("State")).toUInt() != kSmsReceived)) {
-                        return;
-                    }
-                    *delivered = true;
-                    sms->deleteLater();
-                    if (!reply.isError()) {
-                        emit received(incomingSms(properties));
-                    }
-                });
+        onReply(sms->GetAll(kSmsInterface), sms, [this, sms, delivered](const QDBusPendingReply<QVariantMap>& reply) {
+            const QVariantMap properties = reply.isError() ? QVariantMap() : reply.value();
+            if (*delivered ||
+                (!reply.isError() && properties.value(QStringLiteral("State")).toUInt() != kSmsReceived)) {
+                return;
+            }
+            *delivered = true;
+            sms->deleteLater();
+            if (!reply.isError()) {
+                emit received(incomingSms(properties));
+            }
+        });
     };
     connect(sms, &PropertiesProxy::PropertiesChanged, sms,
             [read](const QString& interface, const QVariantMap&, const QStringList&) {
@@ -276,10 +269,7 @@ void ModemFinder::subscribe()
 
 void ModemFinder::load()
 {
-    auto* watcher = new QDBusPendingCallWatcher(manager_->GetManagedObjects(), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answered) {
-        answered->deleteLater();
-        const QDBusPendingReply<ManagedObjects> reply = *answered;
+    onReply(manager_->GetManagedObjects(), this, [this](const QDBusPendingReply<ManagedObjects>& reply) {
         if (!reply.isError()) {
             const ManagedObjects objects = reply.value();
             for (auto it = objects.cbegin(); it != objects.cend(); ++it) {

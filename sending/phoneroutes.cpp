@@ -8,8 +8,6 @@
 #include "propertiesproxy.h"
 
 #include <QDBusArgument>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
 #include <QDBusVariant>
 
 namespace velmora {
@@ -87,18 +85,12 @@ QString PhoneRoute::label() const
 
 void PhoneRoute::refresh()
 {
-    auto* names = new QDBusPendingCallWatcher(properties_->GetAll(kDeviceInterface), this);
-    connect(names, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answered) {
-        answered->deleteLater();
-        const QDBusPendingReply<QVariantMap> reply = *answered;
+    onReply(properties_->GetAll(kDeviceInterface), this, [this](const QDBusPendingReply<QVariantMap>& reply) {
         if (reply.isError()) {
             return;
         }
         const QString name = reply.value().value(QStringLiteral("name")).toString();
-        auto* plugin = new QDBusPendingCallWatcher(device_->hasPlugin(kSmsPlugin), this);
-        connect(plugin, &QDBusPendingCallWatcher::finished, this, [this, name](QDBusPendingCallWatcher* answer) {
-            answer->deleteLater();
-            const QDBusPendingReply<bool> hasSms = *answer;
+        onReply(device_->hasPlugin(kSmsPlugin), this, [this, name](const QDBusPendingReply<bool>& hasSms) {
             setKnown(name, !hasSms.isError() && hasSms.value());
         });
     });
@@ -129,7 +121,7 @@ void PhoneRoute::send(const OutgoingSms& sms, bool /*consented*/)
     emit progressed({SendProgress::Stage::Sending});
     auto* plugin = makeProxy<KdeConnectSms>(path_ + QStringLiteral("/sms"));
     const QVariantList addresses{QVariant::fromValue(PhoneAddress{sms.number})};
-    whenAnswered(plugin->sendSms(addresses, sms.text, {}, -1), [this](QDBusPendingCallWatcher& answer) {
+    whenAnswered(plugin->sendSms(addresses, sms.text, {}, -1), [this](const QDBusPendingReply<>& answer) {
         if (answer.isError()) {
             finish(phoneFailure(answer.error(), name_, timeout()));
             return;
@@ -162,10 +154,7 @@ void PhoneFinder::subscribe()
 
 void PhoneFinder::load()
 {
-    auto* watcher = new QDBusPendingCallWatcher(daemon_->devices(true, true), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answered) {
-        answered->deleteLater();
-        const QDBusPendingReply<QStringList> reply = *answered;
+    onReply(daemon_->devices(true, true), this, [this](const QDBusPendingReply<QStringList>& reply) {
         if (!reply.isError()) {
             keepOnly(reply.value());
         }
