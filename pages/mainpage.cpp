@@ -114,9 +114,9 @@ QWidget* TForm1::makeFooter()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch();
     layout->addWidget(makeLabel(footer, "Label5", QStringLiteral("Wyjście")));
-    auto* exit = new PictureBox("Image2", loadPicture(QStringLiteral(":/pictures/exit.jpg")), QSize(65, 57), footer);
-    exit->setCursor(Qt::PointingHandCursor);
-    connect(exit, &PictureBox::clicked, this, &QWidget::close);
+    auto* exit = new PictureButton("Image2", loadPicture(QStringLiteral(":/pictures/exit.jpg")), QSize(65, 57),
+                                   QStringLiteral("Wyjście"), footer);
+    connect(exit, &PictureButton::clicked, this, &QWidget::close);
     layout->addWidget(exit);
     return footer;
 }

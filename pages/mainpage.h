@@ -3,11 +3,7 @@
 #include <QWidget>
 #include <functional>
 
-class QPushButton;
-
 namespace velmora {
-
-class PictureBox;
 
 // The start menu: greets the user and offers the first installation or the further configuration.
 class TForm1 final : public QWidget {

@@ -1,8 +1,8 @@
 #include "picturebox.h"
 
-#include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace velmora {
 namespace {
@@ -19,6 +19,11 @@ QImage scaledInto(const QImage& picture, QSize box)
     return scaled;
 }
 
+QPixmap fitted(const QImage& picture, QSize box)
+{
+    return picture.isNull() ? QPixmap() : QPixmap::fromImage(scaledInto(picture, box));
+}
+
 } // namespace
 
 PictureBox::PictureBox(const char* name, const QImage& picture, QSize box, QWidget* parent) : QLabel(parent)
@@ -26,17 +31,28 @@ PictureBox::PictureBox(const char* name, const QImage& picture, QSize box, QWidg
     setObjectName(QLatin1String(name));
     setFixedSize(box);
     setAlignment(Qt::AlignCenter);
-    if (!picture.isNull()) {
-        setPixmap(QPixmap::fromImage(scaledInto(picture, box)));
-    }
+    setPixmap(fitted(picture, box));
 }
 
-void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+PictureButton::PictureButton(const char* name, const QImage& picture, QSize box, const QString& accessibleName,
+                             QWidget* parent)
+    : QAbstractButton(parent), picture_(fitted(picture, box))
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit clicked();
+    setObjectName(QLatin1String(name));
+    setFixedSize(box);
+    setAccessibleName(accessibleName);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(QStyle::alignedRect(layoutDirection(), Qt::AlignCenter, picture_.size(), rect()), picture_);
+    if (hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
     }
-    QLabel::mouseReleaseEvent(event);
 }
 
 } // namespace velmora

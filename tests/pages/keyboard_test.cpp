@@ -49,6 +49,29 @@ QStringList tabCycle(QWidget* window)
     return visited;
 }
 
+// What the keyboard reaches: the focused control of the active window.
+QWidget* focused()
+{
+    return QApplication::focusWidget();
+}
+
+void press(Qt::Key key)
+{
+    QTest::keyClick(focused(), key);
+}
+
+// Presses Tab until `name` has the focus; false if it never comes.
+bool tabTo(const QString& name)
+{
+    for (int step = 0; step < 200 && focused() != nullptr; ++step) {
+        if (focused()->objectName() == name) {
+            return true;
+        }
+        press(Qt::Key_Tab);
+    }
+    return false;
+}
+
 struct Program {
     RecordingErrorBox errors;
     PageSet pages{errors};
@@ -113,6 +136,45 @@ private slots:
         ModalWatcher watcher([&](QWidget* shown) { cycle = tabCycle(shown); });
         program.page(page)->showModally();
         QCOMPARE(cycle, expand(order));
+    }
+
+    // The first installation by keyboard alone: the main page's first choice, the IKU code, an operator, the SMS
+    // centre command, back to the main page, and out of the program.
+    void firstInstallationWithoutAMouse()
+    {
+        Program program;
+        TForm1& mainPage = program.pages.mainPage();
+        mainPage.show();
+        QVERIFY(QTest::qWaitForWindowActive(&mainPage));
+        QCOMPARE(tabCycle(&mainPage), (QStringList{"Button3", "Button2", "Image2"}));
+        QCOMPARE(focused()->objectName(), QStringLiteral("Button3"));
+
+        QString composed;
+        bool closedByBack = false;
+        ModalWatcher watcher([&](QWidget* page) {
+            QVERIFY(QTest::qWaitForWindowActive(page));
+            QTest::keyClicks(focused(), QStringLiteral("1234"));
+            press(Qt::Key_Tab);
+            press(Qt::Key_Space); // the first operator
+            press(Qt::Key_Tab);
+            press(Qt::Key_Return);
+            composed = page->findChild<DisplayBand*>()->result()->text();
+            QVERIFY(tabTo(QStringLiteral("SpeedButton1")));
+            press(Qt::Key_Return);
+            closedByBack = !page->isVisible();
+        });
+        press(Qt::Key_Return);
+        QCOMPARE(watcher.seen(), QStringList{"TForm13"});
+        QCOMPARE(composed, QStringLiteral("1234#0#48501200777#"));
+        QVERIFY(closedByBack);
+        QVERIFY(program.errors.reports().empty());
+
+        // A window manager gives the main page the focus back; the offscreen platform has none.
+        mainPage.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&mainPage));
+        QVERIFY(tabTo(QStringLiteral("Image2")));
+        press(Qt::Key_Return);
+        QVERIFY(!mainPage.isVisible());
     }
 
     // Opening a page puts the focus on its first input, also when the user left it in the result field.

@@ -48,7 +48,7 @@ private slots:
         QTest::mouseClick(label, Qt::LeftButton);
         QVERIFY(page.isVisible());
 
-        auto* exit = page.findChild<PictureBox*>(QStringLiteral("Image2"));
+        auto* exit = page.findChild<PictureButton*>(QStringLiteral("Image2"));
         QVERIFY(exit);
         QTest::mouseClick(exit, Qt::LeftButton);
         QVERIFY(!page.isVisible());
@@ -58,13 +58,13 @@ private slots:
     {
         TForm1 page({[] {}, [] {}});
         auto* logo = page.findChild<PictureBox*>(QStringLiteral("Image1"));
-        auto* exit = page.findChild<PictureBox*>(QStringLiteral("Image2"));
+        auto* exit = page.findChild<PictureButton*>(QStringLiteral("Image2"));
         QVERIFY(logo && exit);
         QCOMPARE(logo->size(), QSize(297, 185));
         QCOMPARE(exit->size(), QSize(65, 57));
         // 300 by 185 into 297 by 185 keeps the proportions: the width decides.
         QCOMPARE(logo->pixmap().size(), QSize(297, 183));
-        QCOMPARE(exit->pixmap().size(), QSize(60, 57));
+        QCOMPARE(exit->picture().size(), QSize(60, 57));
     }
 
     void textsAreExact()
