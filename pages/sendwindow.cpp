@@ -47,6 +47,12 @@ QString describeForWindow(const SendProgress& progress)
                clockTime(progress.at) + QLatin1Char(')');
     case SendProgress::Stage::Failed:
         return QStringLiteral("Nie wysłano: ") + progress.detail;
+    case SendProgress::Stage::DeliveryPending:
+        return QStringLiteral("Doręczenie w toku");
+    case SendProgress::Stage::Delivered:
+        return QStringLiteral("Doręczono ") + clockTime(progress.at);
+    case SendProgress::Stage::NotDelivered:
+        return QStringLiteral("Nie doręczono: ") + progress.detail;
     }
     return {};
 }

@@ -27,6 +27,8 @@ public:
 
 signals:
     void progressed(const velmora::SendProgress& progress);
+    // A later stage of a message this route reported sent with `key` as its followUpKey.
+    void followedUp(const QString& key, const velmora::SendProgress& progress);
 };
 
 // Finds the routes at hand and follows them as they come and go. Nothing is looked for before start().

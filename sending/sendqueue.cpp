@@ -57,9 +57,37 @@ void SendQueue::finishCurrent(const SendProgress& progress)
     disconnect(progressConnection_);
     disconnect(gone_);
     const int ticket = current_->ticket;
+    Route* route = current_->route;
     current_.reset();
+    if (route != nullptr && progress.stage == SendProgress::Stage::Sent && !progress.followUpKey.isEmpty()) {
+        watchFollowUps(route);
+        followed_[{route, progress.followUpKey}] = ticket;
+    }
     emit progressed(ticket, progress);
     pump();
+}
+
+void SendQueue::watchFollowUps(Route* route)
+{
+    if (followUpConnections_.contains(route)) {
+        return;
+    }
+    followUpConnections_[route] =
+        connect(route, &Route::followedUp, this,
+                [this, route](const QString& key, const SendProgress& later) { onFollowedUp(route, key, later); });
+    connect(route, &QObject::destroyed, this, [this, route] {
+        followUpConnections_.erase(route);
+        std::erase_if(followed_, [route](const auto& entry) { return entry.first.first == route; });
+    });
+}
+
+void SendQueue::onFollowedUp(Route* route, const QString& key, const SendProgress& progress)
+{
+    const auto found = followed_.find({route, key});
+    if (found == followed_.end() || !progress.isFollowUp()) {
+        return;
+    }
+    emit progressed(found->second, progress);
 }
 
 } // namespace velmora

@@ -6,7 +6,9 @@
 #include <QObject>
 #include <QPointer>
 #include <deque>
+#include <map>
 #include <optional>
+#include <utility>
 
 namespace velmora {
 
@@ -22,6 +24,7 @@ public:
     void submit(int ticket, Route* route, const OutgoingSms& sms, bool consented);
 
 signals:
+    // Every stage of the message `ticket`, its follow-ups after it was sent included.
     void progressed(int ticket, const velmora::SendProgress& progress);
 
 private:
@@ -36,12 +39,17 @@ private:
     void start(Job job);
     void onRouteProgress(const SendProgress& progress);
     void finishCurrent(const SendProgress& progress);
+    void watchFollowUps(Route* route);
+    void onFollowedUp(Route* route, const QString& key, const SendProgress& progress);
 
     std::deque<Job> waiting_;
     std::optional<Job> current_;
     QMetaObject::Connection progressConnection_;
     QMetaObject::Connection gone_;
     bool pumping_ = false;
+    // The messages routes will follow up: by route and its key, the ticket.
+    std::map<std::pair<Route*, QString>, int> followed_;
+    std::map<Route*, QMetaObject::Connection> followUpConnections_;
 };
 
 } // namespace velmora

@@ -20,14 +20,18 @@ struct IncomingSms {
 };
 
 // How far a message has come. Each message goes through some of Waiting and Sending, then ends with exactly
-// one of the final stages.
+// one of the final stages. A message the network took may be followed up later by what its delivery report
+// says: pending (any number of times), then delivered or not.
 struct SendProgress {
     enum class Stage {
-        Waiting,    // behind other messages in the queue
-        Sending,    // with the route
-        Sent,       // the network took it (a modem knows this)
-        HandedOver, // a phone took it; whether it left the phone cannot be known here
+        Waiting,         // behind other messages in the queue
+        Sending,         // with the route
+        Sent,            // the network took it (a modem knows this)
+        HandedOver,      // a phone took it; whether it left the phone cannot be known here
         Failed,
+        DeliveryPending, // follow-up: the network is still trying to reach the unit
+        Delivered,       // follow-up: the unit has it; `at` is when the network handed it over
+        NotDelivered,    // follow-up: the network gave up
     };
 
     SendProgress(Stage stage = Stage::Waiting, QString detail = {}, QString technical = {})
@@ -35,13 +39,20 @@ struct SendProgress {
     {}
 
     Stage stage;
-    // Failed: the reason, in words the user can act on. HandedOver: the phone's name.
+    // Failed: the reason, in words the user can act on. HandedOver: the phone's name. NotDelivered: why, in a
+    // few words.
     QString detail;
-    // Failed: what the service said, for the log; may be empty.
+    // Failed, NotDelivered: what the service or the network said, for the log; may be empty.
     QString technical;
     QDateTime at = QDateTime::currentDateTime();
+    // Sent: not empty when the route will follow the message up under this key (Route::followedUp).
+    QString followUpKey;
 
     bool isFinal() const { return stage == Stage::Sent || stage == Stage::HandedOver || stage == Stage::Failed; }
+    bool isFollowUp() const
+    {
+        return stage == Stage::DeliveryPending || stage == Stage::Delivered || stage == Stage::NotDelivered;
+    }
 
     static SendProgress failed(QString detail, QString technical = {})
     {

@@ -15,6 +15,12 @@ QString describeForLog(const SendProgress& progress)
         return QStringLiteral("przekazano do telefonu ") + progress.detail;
     case SendProgress::Stage::Failed:
         return QStringLiteral("błąd: ") + progress.detail;
+    case SendProgress::Stage::DeliveryPending:
+        return QStringLiteral("doręczenie w toku");
+    case SendProgress::Stage::Delivered:
+        return QStringLiteral("doręczono");
+    case SendProgress::Stage::NotDelivered:
+        return QStringLiteral("nie doręczono: ") + progress.detail;
     }
     return {};
 }
