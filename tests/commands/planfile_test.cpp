@@ -1,0 +1,216 @@
+#include "detectornames.h"
+#include "detectors.h"
+#include "firststart.h"
+#include "planfile.h"
+#include "remotecontrols.h"
+#include "smscentre.h"
+#include "systemparameters.h"
+#include "testmessages.h"
+#include "usernames.h"
+#include "usernumbers.h"
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+using namespace std::literals;
+
+namespace {
+
+const std::vector<PlanEntry> kRows = {
+    {"Definiowanie Centrum SMS", "5317#0#48601000310#"},
+    {"Definiowanie nagłówka komunikatów SMS", "5317#N#Dom {lato}#"},
+    {"Definiowanie numeru badania stanu konta", "5317#K*101#"},
+};
+
+std::vector<PlanEntry> readRows(std::string_view text)
+{
+    auto read = readPlanFile(text);
+    if (auto* refusal = std::get_if<PlanRefusal>(&read)) {
+        ADD_FAILURE() << refusal->message();
+        return {};
+    }
+    return std::get<std::vector<PlanEntry>>(read);
+}
+
+std::string refusalOf(std::string_view text)
+{
+    auto read = readPlanFile(text);
+    if (!std::holds_alternative<PlanRefusal>(read)) {
+        return "accepted";
+    }
+    return std::get<PlanRefusal>(read).message();
+}
+
+} // namespace
+
+TEST(PlanFile, IsWrittenAsTheReadmeShowsIt)
+{
+    const std::vector<PlanEntry> rows = {{"Definiowanie Centrum SMS", "0123#0#48601000310#"},
+                                         {"Definiowanie trybu serwisowego", "0123#S#"}};
+    EXPECT_EQ(writePlanFile(rows), "velmora-sms-plan 1\n"
+                                   "Definiowanie Centrum SMS\t#0#48601000310#\n"
+                                   "Definiowanie trybu serwisowego\t#S#\n"
+                                   "koniec 2\n");
+}
+
+TEST(PlanFile, ReadsBackWhatItWroteWithoutTheIku)
+{
+    const std::string text = writePlanFile(kRows);
+    EXPECT_EQ(text.find("5317"), std::string::npos) << text;
+    const std::vector<PlanEntry> expected = {
+        {"Definiowanie Centrum SMS", "#0#48601000310#"},
+        {"Definiowanie nagłówka komunikatów SMS", "#N#Dom {lato}#"},
+        {"Definiowanie numeru badania stanu konta", "#K*101#"},
+    };
+    EXPECT_EQ(readRows(text), expected);
+    // Read rows carry no code to cut: writing them again gives the same file.
+    EXPECT_EQ(writePlanFile(expected), text);
+}
+
+TEST(PlanFile, ReadsLinesEndedTheWindowsWay)
+{
+    EXPECT_EQ(readRows("velmora-sms-plan 1\r\nDefiniowanie trybu serwisowego\t#S#\r\nkoniec 1\r\n"),
+              (std::vector<PlanEntry>{{"Definiowanie trybu serwisowego", "#S#"}}));
+}
+
+// Every command a page composes must open again from a plan, whatever its form.
+TEST(PlanFile, TakesEveryCommandThePagesCompose)
+{
+    const std::string_view iku = "0123";
+    const Ticks some = {true, false, true, false, false, false, false, false};
+    const Ticks all(8, true);
+    UserNumbers numbers{};
+    numbers[0] = "48601123456";
+    const std::vector<Outcome> outcomes = {
+        composeSmsCentre(iku, "48601000310"),
+        composeUserNumbers(iku, numbers),
+        composeUserNumbersRemoval(iku, some),
+        composeUserNumbersRemoval(iku, all),
+        Outcome::composed(composeSmsMask(iku, some)),
+        Outcome::composed(composeRingMask(iku, some)),
+        composeDetectorProgramming(iku, some),
+        composeDetectorRemoval(iku, all),
+        composeGlobalMask(iku, some),
+        composeDelayedMask(iku, some),
+        composeZoneMask(iku, some),
+        composeSirenProgramming(iku, some),
+        composeSirenRemoval(iku, some),
+        composeSirenMask(iku, some),
+        composeDetectorName(iku, 3, "Kuchnia"),
+        composeNameRemoval(iku, some),
+        composeHeader(iku, "Dom"),
+        composeValue(ValueSetting::DailySmsLimit, iku, "10"),
+        composeValue(ValueSetting::ArmingTime, iku, "30"),
+        composeValue(ValueSetting::DisarmingTime, iku, "30"),
+        composeValue(ValueSetting::BalanceCheckByQuantity, iku, "5"),
+        composeValue(ValueSetting::BalanceCheckByTime, iku, "7"),
+        composeBalanceCheckNumber(iku, "*101#"),
+        composeNotificationMask(iku, some),
+        composeEcho(iku, true),
+        composeServiceMode(iku),
+        composeFactorySettings(iku),
+        composeUserName(iku, 2, "Jan"),
+        composeUserNameRemoval(iku, some),
+        composeUserNameRemoval(iku, std::vector<bool>(10, true)),
+        composeRemote(iku, {false, true}),
+        composeGroupRemotes(iku),
+        composeRemoteRemoval(iku, some),
+        composeKeypadCode(iku, {true}),
+        composeGroupKeypadCodes(iku),
+        composeKeypadCodeRemoval(iku, all),
+        composeDoorModuleAdd(iku),
+        composeDoorModuleRemoval(iku),
+        composeTestSmsOn(iku, "1", "24", "Test"),
+        composeTestClipOn(iku, "1", "24"),
+        composeTestSmsOff(iku),
+        composeTestClipOff(iku),
+        composeFirstStartCentre(iku, "48601000310"),
+        composeFirstStartUsers(iku, numbers),
+        composeFirstStartKeypadCode(iku, {true}),
+    };
+    for (const Outcome& outcome : outcomes) {
+        ASSERT_TRUE(outcome.command.has_value()) << (outcome.refusals.empty() ? "" : outcome.refusals.front());
+        const std::string& message = outcome.command->message;
+        EXPECT_EQ(planCommandFault(std::string_view(message).substr(iku.size())), std::nullopt) << message;
+    }
+}
+
+TEST(PlanFile, RefusesABadFileWhole)
+{
+    const std::string header = "velmora-sms-plan 1\n";
+    const std::string good = "Definiowanie trybu serwisowego\t#S#\n";
+    struct Case {
+        std::string what;
+        std::string text;
+        std::string refusal;
+    };
+    const Case cases[] = {
+        {"empty", "", "Plik jest pusty."},
+        {"another file", "[Desktop Entry]\nName=Velmora\n", "To nie jest plik planu wysyłki."},
+        {"name without a version", "velmora-sms-plan\n" + good + "koniec 1\n", "To nie jest plik planu wysyłki."},
+        {"version zero", "velmora-sms-plan 0\n" + good + "koniec 1\n", "To nie jest plik planu wysyłki."},
+        {"version not a number", "velmora-sms-plan 1a\n" + good + "koniec 1\n", "To nie jest plik planu wysyłki."},
+        {"newer version", "velmora-sms-plan 2\n" + good + "koniec 1\n",
+         "Plan zapisała nowsza wersja programu; ta wersja czyta plany w wersji 1."},
+        {"newer version, long", "velmora-sms-plan 100000000000000000001\n" + good + "koniec 1\n",
+         "Plan zapisała nowsza wersja programu; ta wersja czyta plany w wersji 1."},
+        {"header only", header, "Plik planu urywa się przed końcem: część poleceń mogła się nie zapisać."},
+        {"cut inside a row", header + good + "Definiowanie trybu",
+         "Plik planu urywa się przed końcem: część poleceń mogła się nie zapisać."},
+        {"cut after a row", header + good, "Plik planu urywa się przed końcem: część poleceń mogła się nie zapisać."},
+        {"cut inside the count", header + good + "koniec 1",
+         "Plik planu urywa się przed końcem: część poleceń mogła się nie zapisać."},
+        {"count not a number", header + good + "koniec jeden\n",
+         "Plik planu urywa się przed końcem: część poleceń mogła się nie zapisać."},
+        {"rows lost", header + good + "koniec 3\n",
+         "Plik planu jest niepełny: liczba poleceń na jego końcu (3) nie zgadza się z liczbą poleceń w nim (1)."},
+        {"no rows", header + "koniec 0\n", "Plan nie zawiera żadnego polecenia."},
+        {"row without a tab", header + good + "Definiowanie trybu serwisowego #S#\nkoniec 2\n",
+         "Polecenie 2 planu (wiersz 3 pliku): brak tabulatora między tytułem operacji a poleceniem."},
+        {"row without a title", header + "\t#S#\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): brak tytułu operacji."},
+        {"title with a control character", header + "Tryb\x1b serwisowy\t#S#\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): tytuł operacji zawiera niedozwolony znak."},
+        {"title in broken UTF-8", header + "Tryb \xc5 serwisowy\t#S#\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): tytuł operacji zawiera niedozwolony znak."},
+        {"title too long", header + std::string(201, 'a') + "\t#S#\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): tytuł operacji jest dłuższy niż 200 znaków."},
+        {"command with its IKU code", header + good + "Definiowanie trybu serwisowego\t1234#S#\nkoniec 2\n",
+         "Polecenie 2 planu (wiersz 3 pliku): polecenie zawiera kod IKU, którego plan nie przechowuje."},
+        {"command without its first #", header + "Definiowanie trybu serwisowego\tS#\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): polecenie nie zaczyna się znakiem „#”."},
+        {"empty command", header + "Definiowanie trybu serwisowego\t\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): polecenie nie zaczyna się znakiem „#”."},
+        {"unknown code", header + good + good + "Coś\t#X#1#\nkoniec 3\n",
+         "Polecenie 3 planu (wiersz 4 pliku): nieznany kod polecenia „X”."},
+        {"code in the wrong case", header + "Definiowanie trybu serwisowego\t#s#\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): nieznany kod polecenia „s”."},
+        {"long unknown code", header + "Coś\t#ABCDEFGHIJKLMNOP#\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): nieznany kod polecenia „ABCDEFGHIJKL…”."},
+        {"only a #", header + "Coś\t#\nkoniec 1\n", "Polecenie 1 planu (wiersz 2 pliku): nieznany kod polecenia „”."},
+        {"code never closed", header + "Definiowanie trybu serwisowego\t#S\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): polecenie nie kończy się znakiem „#”."},
+        {"argument never closed", header + "Definiowanie nagłówka\t#N#Dom\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): polecenie nie kończy się znakiem „#”."},
+        {"character above 125", header + "Definiowanie nagłówka\t#N#Dom~#\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): polecenie zawiera znak, którego centrala nie przyjmie (sterujący lub "
+         "o kodzie powyżej 125)."},
+        {"Polish letter", header + "Definiowanie nagłówka\t#N#Dóm#\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): polecenie zawiera znak, którego centrala nie przyjmie (sterujący lub "
+         "o kodzie powyżej 125)."},
+        {"control character", header + "Definiowanie nagłówka\t#N#D\tom#\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): polecenie zawiera znak, którego centrala nie przyjmie (sterujący lub "
+         "o kodzie powyżej 125)."},
+        {"NUL", header + std::string("Definiowanie nagłówka\t#N#D\0m#\nkoniec 1\n"sv),
+         "Polecenie 1 planu (wiersz 2 pliku): polecenie zawiera znak, którego centrala nie przyjmie (sterujący lub "
+         "o kodzie powyżej 125)."},
+        {"balance check without a number", header + "Definiowanie numeru badania stanu konta\t#K\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): brak numeru badania stanu konta po „#K”."},
+        {"a row after the count", header + good + "koniec 1\n" + good,
+         "Plik planu urywa się przed końcem: część poleceń mogła się nie zapisać."},
+        {"too large", header + std::string(kPlanFileLimit, 'x'), "Plik jest za duży jak na plan wysyłki."},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(refusalOf(c.text), c.refusal) << c.what;
+    }
+}
