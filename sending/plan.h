@@ -1,0 +1,130 @@
+#pragma once
+
+#include "outbox.h"
+
+#include <QAbstractTableModel>
+#include <QDateTime>
+#include <QPointer>
+#include <QTimer>
+#include <chrono>
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace velmora {
+
+// A unit's configuration gathered page by page and sent in order, one message at a time through the outbox,
+// each command optionally confirmed by the unit before the next goes. Every row carries the plan's one IKU
+// code; a row that went out is never sent again. Lives for the run; a table of its rows for the plan window.
+class Plan final : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column { Position, Title, Command, State, ColumnCount };
+
+    // One command: the operation's title and the command from its first "#", without the IKU code.
+    struct Item {
+        QString title;
+        QString command;
+
+        bool operator==(const Item&) const = default;
+    };
+
+    static constexpr std::chrono::milliseconds kConfirmationTimeout = std::chrono::minutes(5);
+
+    explicit Plan(Outbox& outbox, std::chrono::milliseconds confirmationTimeout = kConfirmationTimeout,
+                  QObject* parent = nullptr);
+
+    // Appends a page's command, IKU code and all. The first command sets the plan's code when it has none; a
+    // command with another code is refused and the plan left as it was. Returns the refusal, empty if added.
+    QString add(const QString& title, const QString& command);
+
+    // Puts these rows in place of all others, waiting to be sent and without an IKU code until one is set.
+    // Not while the plan is being sent.
+    bool replace(const std::vector<Item>& items);
+    std::vector<Item> items() const;
+
+    QString iku() const { return iku_; }
+    // Gives every row this code in place of its first four characters. Not while the plan is being sent.
+    void setIku(const QString& iku);
+
+    // Move or remove one row; nothing happens while the plan is being sent or for a row out of range.
+    bool moveUp(int row);
+    bool moveDown(int row);
+    bool remove(int row);
+
+    bool isSending() const { return sending_; }
+    bool hasUnsentRows() const;
+    // A whole code and a row to send.
+    bool canSend() const;
+
+    // Sends the rows not yet sent, in order, to the number ("+" and digits) on the route. With
+    // `waitForConfirmation` each waits for the previous to be delivered or answered.
+    void send(Route* route, const QString& number, bool waitForConfirmation, bool consented);
+    // Lets the message on its way finish and sends no other.
+    void stop();
+
+    QString status() const { return status_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+signals:
+    void sendingChanged(bool sending);
+    void statusChanged(const QString& status);
+    void ikuChanged(const QString& iku);
+    void countChanged(int count);
+
+private:
+    enum class RowState { Waiting, Sending, Sent, HandedOver, Delivered, Replied, NotDelivered, Failed };
+
+    struct Row {
+        int id;
+        Item item;
+        RowState state = RowState::Waiting;
+        QDateTime at;
+        QString detail;
+    };
+
+    static QString stateText(const Row& row);
+    static bool isUnsent(const Row& row);
+
+    int indexOf(int id) const;
+    std::optional<int> firstUnsent() const;
+    void setState(int index, RowState state, const QDateTime& at = {}, const QString& detail = {});
+    bool move(int from, int to);
+
+    void onProgress(int ticket, const SendProgress& progress);
+    void onReply(const IncomingSms& sms);
+    void sendNext();
+    void wentOut(int index);
+    void confirmed();
+    void timedOut();
+    void finish(const QString& status);
+    void setStatus(const QString& status);
+    QString resumeHint() const;
+
+    Outbox& outbox_;
+    std::vector<Row> rows_;
+    QString iku_;
+    int nextId_ = 0;
+
+    QPointer<Route> route_;
+    QString number_;
+    bool wait_ = false;
+    bool consented_ = false;
+    bool sending_ = false;
+    bool stopAsked_ = false;
+    // Rows by their id: the one with the route, the one waiting to be confirmed, the last one out, which the
+    // next reply from the unit answers.
+    std::optional<int> inFlight_;
+    std::optional<int> awaited_;
+    std::optional<int> lastOut_;
+    std::map<int, int> rowOfTicket_;
+    QTimer confirmation_;
+    QString status_;
+};
+
+} // namespace velmora
