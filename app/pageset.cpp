@@ -1,16 +1,13 @@
 #include "pageset.h"
 
 #include "advancedpage.h"
-#include "controls.h"
 #include "detectornamespage.h"
 #include "detectorspage.h"
 #include "displayband.h"
 #include "firstframe.h"
 #include "firststartpage.h"
 #include "mainpage.h"
-#include "qrwindow.h"
 #include "remotecontrolspage.h"
-#include "sendwindow.h"
 #include "smscentrepage.h"
 #include "systemparameterspage.h"
 #include "testmessagespage.h"
@@ -21,7 +18,7 @@
 
 namespace velmora {
 
-PageSet::PageSet(ErrorBox& errors, std::optional<Sending> sending) : sending_(sending)
+PageSet::PageSet(ErrorBox& errors, std::optional<Sending> sending)
 {
     // The main page comes first, although its choices open pages made after it: they are looked up only
     // when chosen, as is the IKU code, which the configuration pages read at the moment they compose.
@@ -29,6 +26,7 @@ PageSet::PageSet(ErrorBox& errors, std::optional<Sending> sending) : sending_(se
         TForm1::Choices{[this] { form13_->showModally(); }, [this] { form12_->showModally(); }});
     const IkuSource iku = [this] { return ikuCode(); };
     QWidget* owner = form1_.get();
+    handoff_.emplace(owner, sending);
     form2_ = new TForm2(iku, errors, owner);
     form3_ = new TForm3(iku, errors, owner);
     form4_ = new TForm4(iku, errors, owner);
@@ -41,7 +39,7 @@ PageSet::PageSet(ErrorBox& errors, std::optional<Sending> sending) : sending_(se
     form13_ = new TForm13(errors, owner);
 
     for (Page* page : owner->findChildren<Page*>(Qt::FindDirectChildrenOnly)) {
-        QObject::connect(page, &Page::built, page, [this, page] { shareWindows(*page); });
+        QObject::connect(page, &Page::built, page, [this, page] { shareHandoff(*page); });
     }
 
     // The main page's two choices first, then the configuration pages in the order of their entries.
@@ -51,32 +49,17 @@ PageSet::PageSet(ErrorBox& errors, std::optional<Sending> sending) : sending_(se
 
 PageSet::~PageSet() = default;
 
-void PageSet::shareWindows(const Page& page)
+// The windows are made with the first page that shows commands.
+void PageSet::shareHandoff(const Page& page)
 {
     const QList<DisplayBand*> bands = page.findChildren<DisplayBand*>();
     if (bands.isEmpty()) {
         return;
     }
-    makeSharedWindows();
+    handoff_->makeWindows();
     for (DisplayBand* band : bands) {
-        band->setQrWindow(qrWindow_);
-        band->setSendWindow(sendWindow_);
+        band->setHandoff(&*handoff_);
     }
-}
-
-// One QR window and one send window for every page, made with the first page that shows commands. They share
-// the unit's number, so it is typed once per run, in either.
-void PageSet::makeSharedWindows()
-{
-    if (qrWindow_ != nullptr) {
-        return;
-    }
-    qrWindow_ = new QrWindow(form1_.get());
-    if (!sending_) {
-        return;
-    }
-    sendWindow_ = new SendWindow(sending_->outbox, sending_->questions, form1_.get());
-    keepAlike(qrWindow_->numberField(), sendWindow_->numberField());
 }
 
 // One step of one page per turn of the event loop, so that the user's clicks and keys are never kept waiting for

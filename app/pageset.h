@@ -1,5 +1,7 @@
 #pragma once
 
+#include "handoffwindows.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -8,11 +10,7 @@
 namespace velmora {
 
 class ErrorBox;
-class Outbox;
 class Page;
-class QrWindow;
-class QuestionBox;
-class SendWindow;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -24,12 +22,6 @@ class TForm8;
 class Tform11;
 class TForm12;
 class TForm13;
-
-// What the pages need to send commands from the computer.
-struct Sending {
-    Outbox& outbox;
-    QuestionBox& questions;
-};
 
 // Every page of the program, made once and in a fixed order; the main page owns the others, so they live
 // until it is destroyed. Pages reach each other only through what this wiring hands them. Without `sending`
@@ -50,9 +42,7 @@ public:
 
 private:
     std::string ikuCode() const;
-    void shareWindows(const Page& page);
-    void makeSharedWindows();
-    void shareQrWindow(const Page& page);
+    void shareHandoff(const Page& page);
     void prepareNext();
 
     std::unique_ptr<TForm1> form1_;
@@ -66,9 +56,7 @@ private:
     Tform11* form11_ = nullptr;
     TForm12* form12_ = nullptr;
     TForm13* form13_ = nullptr;
-    std::optional<Sending> sending_;
-    QrWindow* qrWindow_ = nullptr;
-    SendWindow* sendWindow_ = nullptr;
+    std::optional<HandoffWindows> handoff_;
     std::vector<Page*> pagesToPrepare_; // in the order the user is likely to open them
     std::size_t prepared_ = 0;
 };

@@ -9,7 +9,7 @@
 #include "ikucode.h"
 #include "radiogroup.h"
 #include "smscentre.h"
-#include "smscentrepage.h"
+#include "smsoperator.h"
 #include "text.h"
 
 #include <QFrame>

@@ -1,5 +1,6 @@
 #include "page.h"
 
+#include "controls.h"
 #include "keyboard.h"
 #include "screenfit.h"
 
@@ -118,24 +119,6 @@ void Page::focusFirstInput()
             return;
         }
     }
-}
-
-void applyPageLook(QWidget* page, const QColor& text)
-{
-    QPalette palette = page->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, text);
-    // A disabled field still shows a value the user must read, such as an operator's preset number.
-    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x59, 0x59, 0x59));
-    page->setPalette(palette);
-    page->setAutoFillBackground(true);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    // Plain Latin text needs no shaping, and unhinted outlines render faster; together they make up a tenth
-    // of start-up, with no difference worth seeing at this size.
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    page->setFont(font);
 }
 
 } // namespace velmora

@@ -68,7 +68,4 @@ private:
     QList<QWidget*> controls_; // in tab order
 };
 
-// The white page with navy text, in the 11-pixel font of the program.
-void applyPageLook(QWidget* page, const QColor& text);
-
 } // namespace velmora

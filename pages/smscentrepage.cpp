@@ -7,6 +7,7 @@
 #include "fieldguard.h"
 #include "radiogroup.h"
 #include "smscentre.h"
+#include "smsoperator.h"
 #include "text.h"
 
 #include <QGridLayout>
@@ -16,21 +17,6 @@
 #include <QVBoxLayout>
 
 namespace velmora {
-QStringList smsOperatorNames()
-{
-    QStringList names;
-    for (const SmsOperator& smsOperator : kSmsOperators) {
-        names << toQString(smsOperator.name);
-    }
-    return names;
-}
-
-void applySmsOperator(QLineEdit* number, int index)
-{
-    const auto choice = static_cast<std::size_t>(index);
-    number->setEnabled(choice == kOtherOperator);
-    number->setText(toQString(kSmsOperators[choice].centreNumber));
-}
 
 TForm2::TForm2(IkuSource iku, ErrorBox& errors, QWidget* parent)
     : Page("TForm2", QStringLiteral("DEFINIOWANIE CENTRUM SMS DLA  OPERATORA KARTY W URZĄDZENIU"), parent),

@@ -9,11 +9,6 @@ class QPushButton;
 
 namespace velmora {
 
-// The operator choice, shared with the first start-up steps page: the operators' names, and what choosing
-// one does to the SMS centre number field (a preset number, read-only; or, for "INNY", an empty field to type in).
-QStringList smsOperatorNames();
-void applySmsOperator(QLineEdit* number, int index);
-
 class DisplayBand;
 class ErrorBox;
 class RadioGroup;

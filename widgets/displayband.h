@@ -11,9 +11,8 @@ class QTimer;
 
 namespace velmora {
 
+class CommandHandoff;
 class ErrorBox;
-class QrWindow;
-class SendWindow;
 
 // The operation title, the send prompt and the result field that every composing page shows under its
 // inputs. The result field is read-only but selectable, as wide as the page, and shows a command from its
@@ -44,12 +43,8 @@ public:
 
     void setResultEnabled(bool enabled);
 
-    // The window the QR code is shown in, shared by every page so the unit's number is typed once.
-    // Without one, the band makes its own on first use.
-    void setQrWindow(QrWindow* window) { qrWindow_ = window; }
-
-    // The window that sends the command, shared by every page; without one the band offers no sending.
-    void setSendWindow(SendWindow* window);
+    // Where the command goes from the QR code and send buttons; start-up gives every band the same one.
+    void setHandoff(CommandHandoff* handoff);
 
     // Puts the command into the result field, then sets the send prompt and the operation title.
     void showCommand(const Command& command);
@@ -75,8 +70,7 @@ private:
     QPushButton* send_;
     QLabel* length_;
     QTimer* copiedShown_;
-    QrWindow* qrWindow_ = nullptr;
-    SendWindow* sendWindow_ = nullptr;
+    CommandHandoff* handoff_ = nullptr;
 };
 
 } // namespace velmora

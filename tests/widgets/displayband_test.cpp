@@ -1,7 +1,6 @@
+#include "commandhandoff.h"
 #include "controls.h"
 #include "displayband.h"
-#include "modal.h"
-#include "qrwindow.h"
 #include "recordingerrorbox.h"
 #include "testmain.h"
 
@@ -9,13 +8,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 using namespace velmora;
-using velmora::test::ModalWatcher;
 using velmora::test::RecordingErrorBox;
 
 namespace {
@@ -31,22 +26,20 @@ struct Band {
     void show(const char* message) { band.showCommand({message, "Tytuł", "Wyślij"}); }
 };
 
-// Decodes the QR code shown in the window with zbarimg, as a phone's scanner would read it.
-QString decodeShownQrCode(QrWindow* window)
-{
-    auto* view = window->findChild<QrCodeView*>(QStringLiteral("QrCode"));
-    if (view == nullptr) {
-        return {};
-    }
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("code.png"));
-    view->resize(400, 400);
-    view->grab().save(file);
-    QProcess zbar;
-    zbar.start(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"), file});
-    zbar.waitForFinished(20000);
-    return QString::fromUtf8(zbar.readAllStandardOutput()).trimmed();
-}
+// Remembers what the band handed on.
+class RecordingHandoff final : public CommandHandoff {
+public:
+    explicit RecordingHandoff(bool canSend) : canSend_(canSend) {}
+
+    void showQrCode(const QString& command) override { handed << QStringLiteral("QR ") + command; }
+    bool canSend() const override { return canSend_; }
+    void send(const QString& command) override { handed << QStringLiteral("SMS ") + command; }
+
+    QStringList handed;
+
+private:
+    bool canSend_;
+};
 
 } // namespace
 
@@ -123,62 +116,30 @@ private slots:
         QVERIFY(b.length->palette().color(QPalette::WindowText) != QColor(kRed));
     }
 
-    void qrWindowCarriesTheCommandAsAnSmsToBeSent_data()
+    void qrAndSendHandTheShownCommandOnOncePerPress()
     {
-        QTest::addColumn<QString>("number");
-        QTest::addColumn<QString>("payload");
-        QTest::newRow("no number") << QString() << QStringLiteral("SMSTO::1234#TS#2#30#Test #1#");
-        QTest::newRow("unit's number") << QStringLiteral("48601123456")
-                                       << QStringLiteral("SMSTO:48601123456:1234#TS#2#30#Test #1#");
-    }
-
-    void qrWindowCarriesTheCommandAsAnSmsToBeSent()
-    {
-        QFETCH(QString, number);
-        QFETCH(QString, payload);
-        if (QStandardPaths::findExecutable(QStringLiteral("zbarimg")).isEmpty()) {
-            QFAIL("zbarimg (zbar-tools) is needed to read the QR code back");
-        }
         Band b;
-        QrWindow window;
-        b.band.setQrWindow(&window);
+        RecordingHandoff handoff(true);
+        b.band.setHandoff(&handoff);
+        auto* send = b.band.findChild<QPushButton*>(QStringLiteral("SendButton"));
+        QVERIFY(send);
+        QVERIFY(!send->isHidden());
         b.show("1234#TS#2#30#Test #1#");
-        QString decoded;
-        ModalWatcher watcher([&](QWidget* shown) {
-            auto* qrWindow = qobject_cast<QrWindow*>(shown);
-            QVERIFY(qrWindow);
-            auto* field = qrWindow->findChild<QLineEdit*>(QStringLiteral("QrNumber"));
-            QVERIFY(field);
-            field->setText(number);
-            decoded = decodeShownQrCode(qrWindow);
-        });
         b.qr->click();
-        QCOMPARE(watcher.seen(), QStringList{QStringLiteral("QrWindow")});
-        QCOMPARE(window.payload(), payload);
-        QCOMPARE(decoded, payload);
+        send->click();
+        QCOMPARE(handoff.handed, (QStringList{QStringLiteral("QR 1234#TS#2#30#Test #1#"),
+                                              QStringLiteral("SMS 1234#TS#2#30#Test #1#")}));
     }
 
-    void numberFieldTakesDigitsOnlyAndKeepsThemForTheRun()
+    void withoutSendingTheBandOffersNoSendButton()
     {
-        QrWindow window;
-        auto* field = window.findChild<QLineEdit*>(QStringLiteral("QrNumber"));
-        QVERIFY(field);
-        QTest::keyClicks(field, QStringLiteral("+48 601a"));
-        QCOMPARE(field->text(), QStringLiteral("48601"));
-        ModalWatcher watcher;
-        window.showFor(QStringLiteral("1234#S#"));
-        window.showFor(QStringLiteral("1234#F#"));
-        QCOMPARE(window.payload(), QStringLiteral("SMSTO:48601:1234#F#"));
-    }
-
-    void tooLongForAQrCodeSaysSo()
-    {
-        QrWindow window;
-        ModalWatcher watcher;
-        window.showFor(QString(3000, QLatin1Char('1')));
-        auto* view = window.findChild<QrCodeView*>(QStringLiteral("QrCode"));
-        QVERIFY(view);
-        QVERIFY(view->matrix().isEmpty());
+        Band b;
+        RecordingHandoff handoff(false);
+        b.band.setHandoff(&handoff);
+        auto* send = b.band.findChild<QPushButton*>(QStringLiteral("SendButton"));
+        QVERIFY(send);
+        QVERIFY(send->isHidden());
+        QVERIFY(!b.qr->isHidden());
     }
 
     void refusalsAreReportedInOrderBeforeTheCommand()

@@ -2,7 +2,6 @@
 
 #include "controls.h"
 #include "keyboard.h"
-#include "page.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,7 +3,6 @@
 #include "controls.h"
 #include "keyboard.h"
 #include "outbox.h"
-#include "page.h"
 #include "questionbox.h"
 #include "screenfit.h"
 #include "smslogwindow.h"

@@ -20,6 +20,9 @@ namespace velmora {
 // a button's grey.
 inline constexpr QColor kRed{200, 0, 0};
 
+// The white page with navy text, in the 11-pixel font of the program: for the pages and the windows they open.
+void applyPageLook(QWidget* page, const QColor& text);
+
 // Font size in pixels, as the pages were drawn; and a text colour (a label's text, or a button's caption with
 // QPalette::ButtonText).
 void setPixelSize(QWidget* widget, int pixels, bool bold = false);

@@ -1,9 +1,8 @@
 #include "displayband.h"
 
+#include "commandhandoff.h"
 #include "controls.h"
 #include "errorbox.h"
-#include "qrwindow.h"
-#include "sendwindow.h"
 #include "smslength.h"
 #include "text.h"
 
@@ -94,10 +93,10 @@ DisplayBand::DisplayBand(const Names& names, QWidget* parent)
     connect(send_, &QPushButton::clicked, this, &DisplayBand::sendCommand);
 }
 
-void DisplayBand::setSendWindow(SendWindow* window)
+void DisplayBand::setHandoff(CommandHandoff* handoff)
 {
-    sendWindow_ = window;
-    send_->setVisible(window != nullptr);
+    handoff_ = handoff;
+    send_->setVisible(handoff != nullptr && handoff->canSend());
 }
 
 void DisplayBand::clear()
@@ -187,16 +186,15 @@ void DisplayBand::showCopyCaption(bool copied)
 
 void DisplayBand::showQrCode()
 {
-    if (qrWindow_ == nullptr) {
-        qrWindow_ = new QrWindow(this);
+    if (handoff_ != nullptr) {
+        handoff_->showQrCode(result_->text());
     }
-    qrWindow_->showFor(result_->text());
 }
 
 void DisplayBand::sendCommand()
 {
-    if (sendWindow_ != nullptr) {
-        sendWindow_->showFor(result_->text());
+    if (handoff_ != nullptr && handoff_->canSend()) {
+        handoff_->send(result_->text());
     }
 }
 
