@@ -1,0 +1,323 @@
+#include "planwindow.h"
+
+#include "controls.h"
+#include "errorbox.h"
+#include "fieldguard.h"
+#include "ikucode.h"
+#include "keyboard.h"
+#include "outbox.h"
+#include "plan.h"
+#include "planstore.h"
+#include "questionbox.h"
+#include "screenfit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace velmora {
+namespace {
+
+const QString kFileFilter = QStringLiteral("Plany wysyłki (*.plan);;Wszystkie pliki (*)");
+
+QLabel* makeBuddy(QWidget* parent, const QString& text, QWidget* buddy)
+{
+    QLabel* label = makeLabel(parent, nullptr, text);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QTableView* makeList(QWidget* parent, Plan& plan)
+{
+    auto* list = new QTableView(parent);
+    list->setObjectName(QStringLiteral("PlanList"));
+    list->setAccessibleName(QStringLiteral("Polecenia planu"));
+    list->setModel(&plan);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setWordWrap(false);
+    list->verticalHeader()->hide();
+    // Fixed widths: a plan of hundreds of rows is shown without measuring each of them.
+    QHeaderView* header = list->horizontalHeader();
+    header->setStretchLastSection(true);
+    header->resizeSection(Plan::Position, 40);
+    header->resizeSection(Plan::Title, 250);
+    header->resizeSection(Plan::Command, 200);
+    return list;
+}
+
+} // namespace
+
+QString DialogPlanFiles::chooseToOpen(QWidget* parent)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Otwórz plan wysyłki"), QString(), kFileFilter);
+}
+
+QString DialogPlanFiles::chooseToSave(QWidget* parent)
+{
+    QFileDialog dialog(parent, QStringLiteral("Zapisz plan wysyłki"), QString(), kFileFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("plan"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, QuestionBox& questions, PlanFiles& files,
+                       QWidget* parent)
+    : QDialog(parent), plan_(plan), outbox_(outbox), errors_(errors), questions_(questions), files_(files),
+      list_(makeList(this, plan)),
+      up_(makeComposeButton(this, "PlanUp", QStringLiteral("Przesuwa wybrane polecenie o jedno wyżej"),
+                            QStringLiteral("W górę"))),
+      down_(makeComposeButton(this, "PlanDown", QStringLiteral("Przesuwa wybrane polecenie o jedno niżej"),
+                              QStringLiteral("W dół"))),
+      remove_(makeComposeButton(this, "PlanRemove", QStringLiteral("Usuwa wybrane polecenie z planu"),
+                                QStringLiteral("Usuń"))),
+      iku_(makeEdit(this, "PlanIku")),
+      number_(makeNumberField(this, "PlanNumber",
+                              QStringLiteral("Numer karty SIM centrali w postaci międzynarodowej: kod kraju i "
+                                             "numer, same cyfry."))),
+      route_(new QComboBox(this)),
+      wait_(new QCheckBox(QStringLiteral("Czekaj na potwierdzenie centrali przed kolejnym poleceniem"), this)),
+      send_(makeComposeButton(this, "PlanSend",
+                              QStringLiteral("Wysyła po kolei polecenia planu, które jeszcze nie zostały wysłane"),
+                              QStringLiteral("Wyślij plan"))),
+      stop_(makeComposeButton(this, "PlanStop", QStringLiteral("Kończy wysyłanie po wiadomości, która jest w drodze"),
+                              QStringLiteral("Zatrzymaj"))),
+      status_(makeLabel(this, "PlanStatus", QString())),
+      save_(makeComposeButton(this, "PlanSave", QStringLiteral("Zapisuje polecenia planu do pliku, bez kodu IKU"),
+                              QStringLiteral("Zapisz plan…"))),
+      open_(makeComposeButton(this, "PlanOpen", QStringLiteral("Zastępuje plan poleceniami z pliku"),
+                              QStringLiteral("Otwórz plan…")))
+{
+    setObjectName(QStringLiteral("PlanWindow"));
+    setWindowTitle(QStringLiteral("Plan wysyłki do centrali"));
+    setModal(true);
+    applyPageLook(this, QColor(0, 0, 128));
+
+    iku_->setToolTip(QStringLiteral("Kod IKU centrali: cztery cyfry, które poprzedzają każde polecenie planu"));
+    new FieldGuard(iku_, ikuCodeRule(), errors_);
+    route_->setObjectName(QStringLiteral("PlanRoute"));
+    route_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    wait_->setObjectName(QStringLiteral("PlanWait"));
+    wait_->setChecked(true);
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status_->setMinimumHeight(status_->fontMetrics().lineSpacing() * 3);
+    QPushButton* close = makeComposeButton(this, "PlanClose", QString(), QStringLiteral("Zamknij"));
+
+    auto* rowButtons = new QVBoxLayout;
+    rowButtons->addWidget(up_);
+    rowButtons->addWidget(down_);
+    rowButtons->addWidget(remove_);
+    rowButtons->addStretch(1);
+    auto* rows = new QHBoxLayout;
+    rows->addWidget(list_, 1);
+    rows->addLayout(rowButtons);
+    auto* form = new QFormLayout;
+    form->addRow(makeBuddy(this, QStringLiteral("&Kod IKU:"), iku_), iku_);
+    form->addRow(makeBuddy(this, QStringLiteral("&Numer karty SIM centrali:"), number_), number_);
+    form->addRow(makeBuddy(this, QStringLiteral("Wyślij &przez:"), route_), route_);
+    form->addRow(wait_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(open_);
+    buttons->addWidget(save_);
+    buttons->addStretch(1);
+    buttons->addWidget(send_);
+    buttons->addWidget(stop_);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(rows, 1);
+    layout->addLayout(form);
+    layout->addWidget(status_);
+    layout->addLayout(buttons);
+
+    connect(up_, &QPushButton::clicked, this, [this] { moveSelected(true); });
+    connect(down_, &QPushButton::clicked, this, [this] { moveSelected(false); });
+    connect(remove_, &QPushButton::clicked, this, &PlanWindow::removeSelected);
+    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &PlanWindow::updateControls);
+    // The field as it stands, not the signal's text: the field guard may have repaired it in between.
+    connect(iku_, &QLineEdit::textChanged, &plan_, [this] { plan_.setIku(iku_->text()); });
+    connect(&plan_, &Plan::ikuChanged, iku_, [this](const QString& iku) {
+        if (iku_->text() != iku) {
+            iku_->setText(iku);
+        }
+        updateControls();
+    });
+    connect(number_, &QLineEdit::textChanged, this, &PlanWindow::updateControls);
+    connect(route_, &QComboBox::currentIndexChanged, this, &PlanWindow::updateControls);
+    connect(send_, &QPushButton::clicked, this, &PlanWindow::send);
+    connect(stop_, &QPushButton::clicked, &plan_, &Plan::stop);
+    connect(open_, &QPushButton::clicked, this, &PlanWindow::openFile);
+    connect(save_, &QPushButton::clicked, this, &PlanWindow::saveFile);
+    connect(close, &QPushButton::clicked, this, &PlanWindow::reject);
+    connect(&plan_, &Plan::sendingChanged, this, &PlanWindow::updateControls);
+    connect(&plan_, &Plan::statusChanged, this, &PlanWindow::showStatus);
+    connect(&plan_, &Plan::countChanged, this, &PlanWindow::updateControls);
+    connect(&plan_, &QAbstractItemModel::modelReset, this, &PlanWindow::updateControls);
+    connect(&plan_, &QAbstractItemModel::dataChanged, this, &PlanWindow::updateControls);
+    connect(&outbox_.finder(), &RouteFinder::routesChanged, this, &PlanWindow::refreshRoutes);
+
+    iku_->setText(plan_.iku());
+    updateControls();
+    setUpKeyboard(this);
+    fitToScreen(this, {760, 480});
+}
+
+void PlanWindow::showPlan()
+{
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        outbox_.start();
+    }
+    refreshRoutes();
+    if (plan_.rowCount() > 0 && selectedRow() < 0) {
+        selectRow(0);
+    }
+    list_->setFocus();
+    exec();
+}
+
+void PlanWindow::reject()
+{
+    if (plan_.isSending() &&
+        questions_.ask(QStringLiteral("Plan jest w trakcie wysyłania. Zatrzymać go po wiadomości, która jest w "
+                                      "drodze? Jeśli nie, wysyłanie będzie trwało po zamknięciu okna."))) {
+        plan_.stop();
+    }
+    QDialog::reject();
+}
+
+int PlanWindow::selectedRow() const
+{
+    const QModelIndex current = list_->selectionModel()->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void PlanWindow::selectRow(int row)
+{
+    list_->selectionModel()->setCurrentIndex(plan_.index(row, 0),
+                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void PlanWindow::moveSelected(bool up)
+{
+    const int row = selectedRow();
+    if (up ? plan_.moveUp(row) : plan_.moveDown(row)) {
+        selectRow(up ? row - 1 : row + 1);
+    }
+}
+
+void PlanWindow::removeSelected()
+{
+    const int row = selectedRow();
+    if (plan_.remove(row) && plan_.rowCount() > 0) {
+        selectRow(std::min(row, plan_.rowCount() - 1));
+    }
+}
+
+void PlanWindow::refreshRoutes()
+{
+    const QPointer<Route> chosen = chosenRoute();
+    routes_.clear();
+    route_->clear();
+    for (Route* route : outbox_.finder().routes()) {
+        routes_ << route;
+        route_->addItem(route->label());
+    }
+    const qsizetype kept = routes_.indexOf(chosen);
+    route_->setCurrentIndex(kept >= 0 ? static_cast<int>(kept) : (routes_.isEmpty() ? -1 : 0));
+    updateControls();
+}
+
+Route* PlanWindow::chosenRoute() const
+{
+    const int index = route_->currentIndex();
+    return index >= 0 && index < routes_.size() ? routes_[index].data() : nullptr;
+}
+
+void PlanWindow::updateControls()
+{
+    const bool sending = plan_.isSending();
+    const int row = selectedRow();
+    up_->setEnabled(!sending && row > 0);
+    down_->setEnabled(!sending && row >= 0 && row + 1 < plan_.rowCount());
+    remove_->setEnabled(!sending && row >= 0);
+    iku_->setEnabled(!sending);
+    route_->setEnabled(!sending && !routes_.isEmpty());
+    open_->setEnabled(!sending);
+    save_->setEnabled(plan_.rowCount() > 0);
+    send_->setEnabled(plan_.canSend() && isInternationalNumber(number_->text()) && chosenRoute() != nullptr);
+    stop_->setEnabled(sending);
+    showStatus();
+}
+
+void PlanWindow::showStatus()
+{
+    QString text = plan_.status();
+    if (text.isEmpty() && !plan_.isSending()) {
+        if (plan_.rowCount() == 0) {
+            text = QStringLiteral("Plan jest pusty: polecenia dodaje przycisk „Do planu” pod poleceniem na każdej "
+                                  "stronie.");
+        } else if (plan_.iku().size() != qsizetype(kIkuLength)) {
+            text = QStringLiteral("Wpisz kod IKU centrali, do której plan zostanie wysłany.");
+        } else if (routes_.isEmpty()) {
+            text = outbox_.finder().absenceReason();
+        }
+    }
+    status_->setText(text);
+}
+
+void PlanWindow::send()
+{
+    Route* route = chosenRoute();
+    if (route == nullptr || !isInternationalNumber(number_->text()) || !plan_.canSend()) {
+        return;
+    }
+    bool consented = false;
+    if (const QString question = route->consentQuestion(); !question.isEmpty()) {
+        if (!questions_.ask(question)) {
+            return;
+        }
+        consented = true;
+    }
+    plan_.send(route, QLatin1Char('+') + number_->text(), wait_->isChecked(), consented);
+}
+
+void PlanWindow::openFile()
+{
+    if (plan_.rowCount() > 0 &&
+        !questions_.ask(QStringLiteral("Otwarty plan zastąpi bieżący plan wysyłki. Otworzyć plik?"))) {
+        return;
+    }
+    const QString path = files_.chooseToOpen(this);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const QString refusal = openPlan(path, plan_); !refusal.isEmpty()) {
+        errors_.report(refusal);
+        return;
+    }
+    selectRow(0);
+    iku_->setFocus();
+}
+
+void PlanWindow::saveFile()
+{
+    const QString path = files_.chooseToSave(this);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const QString refusal = savePlan(plan_, path); !refusal.isEmpty()) {
+        errors_.report(refusal);
+    }
+}
+
+} // namespace velmora

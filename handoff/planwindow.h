@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QPointer>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace velmora {
+
+class ErrorBox;
+class Outbox;
+class Plan;
+class QuestionBox;
+class Route;
+
+// Where plan files are chosen: the platform's file dialogs in the program, a script in tests. An empty path
+// means the user chose none.
+class PlanFiles {
+public:
+    virtual ~PlanFiles() = default;
+    virtual QString chooseToOpen(QWidget* parent) = 0;
+    virtual QString chooseToSave(QWidget* parent) = 0;
+};
+
+class DialogPlanFiles final : public PlanFiles {
+public:
+    QString chooseToOpen(QWidget* parent) override;
+    QString chooseToSave(QWidget* parent) override;
+};
+
+// The plan of a unit's commands: its rows in the order they go, moved or removed while it is not being sent,
+// the IKU code they carry, the unit's number and the route, and sending the rows not yet sent in one press.
+class PlanWindow final : public QDialog {
+    Q_OBJECT
+
+public:
+    PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, QuestionBox& questions, PlanFiles& files,
+               QWidget* parent = nullptr);
+
+    // Shows the window modally; returns when it is closed. The first showing starts the search for routes.
+    void showPlan();
+
+    // The unit's number, digits only.
+    QLineEdit* numberField() const { return number_; }
+
+    // Closing while the plan is being sent asks whether to stop after the message on its way.
+    void reject() override;
+
+private:
+    int selectedRow() const;
+    void selectRow(int row);
+    void moveSelected(bool up);
+    void removeSelected();
+    void refreshRoutes();
+    Route* chosenRoute() const;
+    void updateControls();
+    void showStatus();
+    void send();
+    void openFile();
+    void saveFile();
+
+    Plan& plan_;
+    Outbox& outbox_;
+    ErrorBox& errors_;
+    QuestionBox& questions_;
+    PlanFiles& files_;
+    QTableView* list_;
+    QPushButton* up_;
+    QPushButton* down_;
+    QPushButton* remove_;
+    QLineEdit* iku_;
+    QLineEdit* number_;
+    QComboBox* route_;
+    QCheckBox* wait_;
+    QPushButton* send_;
+    QPushButton* stop_;
+    QLabel* status_;
+    QPushButton* save_;
+    QPushButton* open_;
+    QList<QPointer<Route>> routes_;
+    bool shownBefore_ = false;
+};
+
+} // namespace velmora

@@ -1,0 +1,315 @@
+#include "fakeroutes.h"
+#include "modal.h"
+#include "outbox.h"
+#include "pagetest.h"
+#include "plan.h"
+#include "planwindow.h"
+#include "scriptedquestions.h"
+#include "testmain.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+using Stage = SendProgress::Stage;
+
+// Hands over the paths the test sets, as if the user chose them.
+class ScriptedFiles final : public PlanFiles {
+public:
+    QString chooseToOpen(QWidget*) override { return toOpen; }
+    QString chooseToSave(QWidget*) override { return toSave; }
+
+    QString toOpen;
+    QString toSave;
+};
+
+struct Fixture {
+    Fixture()
+    {
+        plan.add(QStringLiteral("Definiowanie Centrum SMS"), QStringLiteral("1234#0#48601000310#"));
+        plan.add(QStringLiteral("Definiowanie trybu serwisowego"), QStringLiteral("1234#S#"));
+        plan.add(QStringLiteral("Definiowanie opcji echo"), QStringLiteral("1234#E#1#"));
+    }
+
+    FakeFinder finder;
+    Outbox outbox{finder};
+    Plan plan{outbox};
+    RecordingErrorBox errors;
+    ScriptedQuestions questions;
+    ScriptedFiles files;
+    PlanWindow window{plan, outbox, errors, questions, files};
+    FakeRoute modem{QStringLiteral("Modem: Huawei E3372")};
+    QTemporaryDir dir;
+
+    QTableView* list = child<QTableView>(&window, QStringLiteral("PlanList"));
+    QPushButton* up = child<QPushButton>(&window, QStringLiteral("PlanUp"));
+    QPushButton* down = child<QPushButton>(&window, QStringLiteral("PlanDown"));
+    QPushButton* remove = child<QPushButton>(&window, QStringLiteral("PlanRemove"));
+    QLineEdit* iku = child<QLineEdit>(&window, QStringLiteral("PlanIku"));
+    QLineEdit* number = child<QLineEdit>(&window, QStringLiteral("PlanNumber"));
+    QComboBox* route = child<QComboBox>(&window, QStringLiteral("PlanRoute"));
+    QCheckBox* wait = child<QCheckBox>(&window, QStringLiteral("PlanWait"));
+    QPushButton* send = child<QPushButton>(&window, QStringLiteral("PlanSend"));
+    QPushButton* stop = child<QPushButton>(&window, QStringLiteral("PlanStop"));
+    QLabel* status = child<QLabel>(&window, QStringLiteral("PlanStatus"));
+    QPushButton* save = child<QPushButton>(&window, QStringLiteral("PlanSave"));
+    QPushButton* open = child<QPushButton>(&window, QStringLiteral("PlanOpen"));
+    QPushButton* close = child<QPushButton>(&window, QStringLiteral("PlanClose"));
+
+    QStringList titles() const
+    {
+        QStringList texts;
+        for (int row = 0; row < plan.rowCount(); ++row) {
+            texts << plan.index(row, Plan::Title).data().toString();
+        }
+        return texts;
+    }
+    int selected() const { return list->selectionModel()->currentIndex().row(); }
+    void select(int row) { list->selectRow(row); }
+    void readyToSend()
+    {
+        finder.setRoutes({&modem});
+        number->setText(QStringLiteral("48601123456"));
+    }
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+
+    // Runs `steps` once the window is shown, then closes it.
+    void whileOpen(const std::function<void()>& steps)
+    {
+        bool ran = false;
+        ModalWatcher watcher([&](QWidget* shown) {
+            if (shown == &window && !ran) {
+                ran = true;
+                steps();
+            }
+        });
+        window.showPlan();
+        QVERIFY(ran);
+    }
+};
+
+} // namespace
+
+class PlanWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsTheRowsAndItsControls()
+    {
+        Fixture f;
+        f.whileOpen([&] {
+            expectShown(&f.window, {
+                                       {QStringLiteral("PlanWindow"), QStringLiteral("Plan wysyłki do centrali")},
+                                       {QStringLiteral("PlanUp"), QStringLiteral("W górę")},
+                                       {QStringLiteral("PlanDown"), QStringLiteral("W dół")},
+                                       {QStringLiteral("PlanRemove"), QStringLiteral("Usuń")},
+                                       {QStringLiteral("PlanWait"), QStringLiteral("Czekaj na potwierdzenie centrali "
+                                                                                   "przed kolejnym poleceniem")},
+                                       {QStringLiteral("PlanSend"), QStringLiteral("Wyślij plan")},
+                                       {QStringLiteral("PlanStop"), QStringLiteral("Zatrzymaj")},
+                                       {QStringLiteral("PlanSave"), QStringLiteral("Zapisz plan…")},
+                                       {QStringLiteral("PlanOpen"), QStringLiteral("Otwórz plan…")},
+                                       {QStringLiteral("PlanClose"), QStringLiteral("Zamknij")},
+                                   });
+            QVERIFY(f.wait->isChecked());
+            QCOMPARE(f.iku->text(), QStringLiteral("1234"));
+            QCOMPARE(f.list->model()->index(1, Plan::Command).data().toString(), QStringLiteral("1234#S#"));
+            QCOMPARE(f.list->model()->index(1, Plan::State).data().toString(), QStringLiteral("czeka"));
+            QCOMPARE(f.selected(), 0);
+            QCOMPARE(f.status->text(), QStringLiteral("Brak drogi."));
+            QCOMPARE(f.finder.starts(), 1);
+        });
+    }
+
+    void sendsOnlyWithACodeANumberARouteAndARowToSend_data()
+    {
+        QTest::addColumn<QString>("iku");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<bool>("withRoute");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("all there") << QStringLiteral("1234") << QStringLiteral("48601123456") << true << true;
+        QTest::newRow("three digits") << QStringLiteral("123") << QStringLiteral("48601123456") << true << false;
+        QTest::newRow("no code") << QStringLiteral("") << QStringLiteral("48601123456") << true << false;
+        QTest::newRow("short number") << QStringLiteral("1234") << QStringLiteral("6011234") << true << false;
+        QTest::newRow("no route") << QStringLiteral("1234") << QStringLiteral("48601123456") << false << false;
+    }
+
+    void sendsOnlyWithACodeANumberARouteAndARowToSend()
+    {
+        QFETCH(QString, iku);
+        QFETCH(QString, number);
+        QFETCH(bool, withRoute);
+        QFETCH(bool, enabled);
+        Fixture f;
+        f.whileOpen([&] {
+            f.iku->setText(iku);
+            f.number->setText(number);
+            if (withRoute) {
+                f.finder.setRoutes({&f.modem});
+            }
+            QCOMPARE(f.send->isEnabled(), enabled);
+        });
+    }
+
+    void theMovedRowStaysSelected()
+    {
+        Fixture f;
+        f.whileOpen([&] {
+            QVERIFY(!f.up->isEnabled());
+            f.select(1);
+            f.up->click();
+            QCOMPARE(f.titles(), (QStringList{"Definiowanie trybu serwisowego", "Definiowanie Centrum SMS",
+                                              "Definiowanie opcji echo"}));
+            QCOMPARE(f.selected(), 0);
+            QVERIFY(!f.up->isEnabled());
+            f.down->click();
+            f.down->click();
+            QCOMPARE(f.selected(), 2);
+            QVERIFY(!f.down->isEnabled());
+            QCOMPARE(f.titles(), (QStringList{"Definiowanie Centrum SMS", "Definiowanie opcji echo",
+                                              "Definiowanie trybu serwisowego"}));
+            f.remove->click();
+            QCOMPARE(f.titles(), (QStringList{"Definiowanie Centrum SMS", "Definiowanie opcji echo"}));
+            QCOMPARE(f.selected(), 1);
+        });
+    }
+
+    void typingAnotherCodeRewritesEveryRow()
+    {
+        Fixture f;
+        f.whileOpen([&] {
+            f.iku->clear();
+            QTest::keyClicks(f.iku, QStringLiteral("5678"));
+            QCOMPARE(f.list->model()->index(2, Plan::Command).data().toString(), QStringLiteral("5678#E#1#"));
+            QTest::keyClicks(f.iku, QStringLiteral("a"));
+            QCOMPARE(f.errors.messages(), QStringList{QStringLiteral("Kod IKU powinien zawierać tylko cyfry")});
+        });
+    }
+
+    void sendingLocksTheOrderAndStopEndsAfterTheMessageOnItsWay()
+    {
+        Fixture f;
+        f.whileOpen([&] {
+            f.readyToSend();
+            f.select(1);
+            f.send->click();
+            QTRY_COMPARE(f.modem.handed().size(), std::size_t(1));
+            QCOMPARE(f.modem.handed().front().sms.number, QStringLiteral("+48601123456"));
+            for (QWidget* locked : std::initializer_list<QWidget*>{f.up, f.down, f.remove, f.iku, f.open, f.send}) {
+                QVERIFY2(!locked->isEnabled(), qPrintable(locked->objectName()));
+            }
+            QCOMPARE(f.status->text(), QStringLiteral("Wysyłanie polecenia 1 z 3…"));
+            f.stop->click();
+            QCOMPARE(f.status->text(), QStringLiteral("Plan zatrzyma się po wysłaniu polecenia 1."));
+            f.modem.finish({Stage::Sent});
+            QCOMPARE(f.status->text(), QStringLiteral("Plan zatrzymany. „Wyślij plan” wyśle dalej od polecenia 2."));
+            QVERIFY(f.send->isEnabled());
+            QVERIFY(f.up->isEnabled());
+        });
+        QCOMPARE(f.modem.handed().size(), std::size_t(1));
+    }
+
+    void closingWhileSendingAsksWhetherToStop_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("stop") << true;
+        QTest::newRow("go on") << false;
+    }
+
+    void closingWhileSendingAsksWhetherToStop()
+    {
+        QFETCH(bool, answer);
+        Fixture f;
+        f.questions.answer = answer;
+        f.wait->setChecked(false);
+        f.whileOpen([&] {
+            f.readyToSend();
+            f.send->click();
+            QTRY_COMPARE(f.modem.handed().size(), std::size_t(1));
+            f.close->click();
+        });
+        QCOMPARE(f.questions.asked.size(), 1);
+        QVERIFY(f.questions.asked.front().startsWith(QStringLiteral("Plan jest w trakcie wysyłania.")));
+        f.modem.finish({Stage::Sent});
+        QCOMPARE(f.plan.isSending(), !answer);
+        QTRY_COMPARE(f.modem.handed().size(), std::size_t(answer ? 1 : 2));
+    }
+
+    void closingAnIdlePlanAsksNothing()
+    {
+        Fixture f;
+        f.whileOpen([&] { f.close->click(); });
+        QVERIFY(f.questions.asked.isEmpty());
+        QCOMPARE(f.plan.rowCount(), 3);
+    }
+
+    void aSavedPlanOpensInPlaceOfTheCurrentOne()
+    {
+        Fixture f;
+        f.files.toSave = f.path("centrala.plan");
+        f.files.toOpen = f.files.toSave;
+        f.whileOpen([&] {
+            f.save->click();
+            f.plan.remove(0);
+            f.open->click();
+            QCOMPARE(f.questions.asked,
+                     QStringList{QStringLiteral("Otwarty plan zastąpi bieżący plan wysyłki. Otworzyć plik?")});
+            QCOMPARE(f.plan.rowCount(), 3);
+            QCOMPARE(f.iku->text(), QString());
+            QCOMPARE(f.list->model()->index(0, Plan::Command).data().toString(), QStringLiteral("#0#48601000310#"));
+            f.readyToSend();
+            QVERIFY(!f.send->isEnabled());
+            QCOMPARE(f.status->text(), QStringLiteral("Wpisz kod IKU centrali, do której plan zostanie wysłany."));
+            QTest::keyClicks(f.iku, QStringLiteral("4321"));
+            QVERIFY(f.send->isEnabled());
+        });
+        QVERIFY(f.errors.messages().isEmpty());
+    }
+
+    void aRefusedFileIsNamedAndThePlanKept_data()
+    {
+        QTest::addColumn<bool>("agree");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a bad row") << true << QByteArray("velmora-sms-plan 1\nEcho\t#E#1\nkoniec 1\n")
+                                   << QStringLiteral(
+                                          "Polecenie 1 planu (wiersz 2 pliku): polecenie nie kończy się znakiem „#”.");
+        QTest::newRow("not agreed") << false << QByteArray("velmora-sms-plan 1\nEcho\t#E#1#\nkoniec 1\n") << QString();
+    }
+
+    void aRefusedFileIsNamedAndThePlanKept()
+    {
+        QFETCH(bool, agree);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        Fixture f;
+        f.questions.answer = agree;
+        f.files.toOpen = f.path("zły.plan");
+        QFile file(f.files.toOpen);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        const std::vector<Plan::Item> before = f.plan.items();
+        f.whileOpen([&] { f.open->click(); });
+        QVERIFY(f.plan.items() == before);
+        QCOMPARE(f.plan.iku(), QStringLiteral("1234"));
+        const QStringList expected =
+            reason.isEmpty()
+                ? QStringList{}
+                : QStringList{
+                      QStringLiteral("Plik „%1” nie został otwarty jako plan wysyłki. %2").arg(f.files.toOpen, reason)};
+        QCOMPARE(f.errors.messages(), expected);
+    }
+};
+
+VELMORA_TEST_MAIN(PlanWindowTest)
+#include "planwindow_test.moc"
