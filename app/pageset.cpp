@@ -26,7 +26,7 @@ PageSet::PageSet(ErrorBox& errors, std::optional<Sending> sending)
         TForm1::Choices{[this] { form13_->showModally(); }, [this] { form12_->showModally(); }});
     const IkuSource iku = [this] { return ikuCode(); };
     QWidget* owner = form1_.get();
-    handoff_.emplace(owner, sending);
+    handoff_.emplace(owner, errors, sending);
     form2_ = new TForm2(iku, errors, owner);
     form3_ = new TForm3(iku, errors, owner);
     form4_ = new TForm4(iku, errors, owner);
@@ -35,8 +35,8 @@ PageSet::PageSet(ErrorBox& errors, std::optional<Sending> sending)
     form7_ = new TForm7(iku, errors, owner);
     form8_ = new TForm8(iku, errors, owner);
     form11_ = new Tform11(iku, errors, owner);
-    form12_ = new TForm12(errors, {form2_, form3_, form8_, form4_, form5_, form7_, form11_, form6_}, owner);
-    form13_ = new TForm13(errors, owner);
+    form12_ = new TForm12(errors, {form2_, form3_, form8_, form4_, form5_, form7_, form11_, form6_}, &*handoff_, owner);
+    form13_ = new TForm13(errors, &*handoff_, owner);
 
     for (Page* page : owner->findChildren<Page*>(Qt::FindDirectChildrenOnly)) {
         QObject::connect(page, &Page::built, page, [this, page] { shareHandoff(*page); });

@@ -1,12 +1,18 @@
 #include "handoffwindows.h"
 
 #include "controls.h"
+#include "errorbox.h"
+#include "plan.h"
 #include "qrwindow.h"
 #include "sendwindow.h"
 
+#include <QLineEdit>
+
 namespace velmora {
 
-HandoffWindows::HandoffWindows(QWidget* owner, std::optional<Sending> sending) : owner_(owner), sending_(sending) {}
+HandoffWindows::HandoffWindows(QWidget* owner, ErrorBox& errors, std::optional<Sending> sending)
+    : owner_(owner), errors_(errors), sending_(sending)
+{}
 
 void HandoffWindows::showQrCode(const QString& command)
 {
@@ -33,6 +39,59 @@ void HandoffWindows::makeWindows()
     }
     sendWindow_ = new SendWindow(sending_->outbox, sending_->questions, owner_);
     keepAlike(qrWindow_->numberField(), sendWindow_->numberField());
+}
+
+Plan& HandoffWindows::plan()
+{
+    if (plan_ == nullptr) {
+        plan_ = new Plan(sending_->outbox, Plan::kConfirmationTimeout, owner_);
+        for (auto& [context, changed] : std::exchange(countWatchers_, {})) {
+            if (context != nullptr) {
+                QObject::connect(plan_, &Plan::countChanged, context, std::move(changed));
+            }
+        }
+    }
+    return *plan_;
+}
+
+int HandoffWindows::addToPlan(const QString& title, const QString& command)
+{
+    if (!sending_) {
+        return 0;
+    }
+    if (const QString refusal = plan().add(title, command); !refusal.isEmpty()) {
+        errors_.report(refusal);
+        return 0;
+    }
+    return plan_->rowCount();
+}
+
+int HandoffWindows::planCount() const
+{
+    return plan_ != nullptr ? plan_->rowCount() : 0;
+}
+
+void HandoffWindows::showPlan()
+{
+    if (!sending_) {
+        return;
+    }
+    makeWindows();
+    if (planWindow_ == nullptr) {
+        planWindow_ = new PlanWindow(plan(), sending_->outbox, errors_, sending_->questions, planFiles_, owner_);
+        planWindow_->numberField()->setText(sendWindow_->numberField()->text());
+        keepAlike(sendWindow_->numberField(), planWindow_->numberField());
+    }
+    planWindow_->showPlan();
+}
+
+void HandoffWindows::watchPlanCount(QObject* context, std::function<void(int)> changed)
+{
+    if (plan_ != nullptr) {
+        QObject::connect(plan_, &Plan::countChanged, context, std::move(changed));
+        return;
+    }
+    countWatchers_.emplace_back(context, std::move(changed));
 }
 
 } // namespace velmora

@@ -1,14 +1,20 @@
 #pragma once
 
 #include "commandhandoff.h"
+#include "planwindow.h"
 
+#include <QPointer>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QWidget;
 
 namespace velmora {
 
+class ErrorBox;
 class Outbox;
+class Plan;
 class QrWindow;
 class QuestionBox;
 class SendWindow;
@@ -19,12 +25,12 @@ struct Sending {
     QuestionBox& questions;
 };
 
-// One QR window and, with `sending`, one send window for every page. They share the unit's number, so it is
-// typed once per run, in either.
+// One QR window and, with `sending`, one send window and one plan for every page. They share the unit's number, so
+// it is typed once per run, in any of them. The plan and its window are made when first used.
 class HandoffWindows final : public CommandHandoff {
 public:
     // The windows are made as children of `owner`.
-    HandoffWindows(QWidget* owner, std::optional<Sending> sending);
+    HandoffWindows(QWidget* owner, ErrorBox& errors, std::optional<Sending> sending);
 
     // Makes the windows, once; handing a command on does it too.
     void makeWindows();
@@ -33,11 +39,24 @@ public:
     bool canSend() const override { return sending_.has_value(); }
     void send(const QString& command) override;
 
+    int addToPlan(const QString& title, const QString& command) override;
+    int planCount() const override;
+    void showPlan() override;
+    void watchPlanCount(QObject* context, std::function<void(int)> changed) override;
+
 private:
+    Plan& plan();
+
     QWidget* owner_;
+    ErrorBox& errors_;
     std::optional<Sending> sending_;
     QrWindow* qrWindow_ = nullptr;
     SendWindow* sendWindow_ = nullptr;
+    Plan* plan_ = nullptr;
+    PlanWindow* planWindow_ = nullptr;
+    DialogPlanFiles planFiles_;
+    // Who watches the plan's count before there is a plan.
+    std::vector<std::pair<QPointer<QObject>, std::function<void(int)>>> countWatchers_;
 };
 
 } // namespace velmora

@@ -5,6 +5,7 @@
 #include "errorbox.h"
 #include "fieldguard.h"
 #include "ikucode.h"
+#include "planbutton.h"
 #include "text.h"
 
 #include <QGridLayout>
@@ -16,9 +17,9 @@
 
 namespace velmora {
 
-TForm12::TForm12(ErrorBox& errors, const Targets& targets, QWidget* parent)
+TForm12::TForm12(ErrorBox& errors, const Targets& targets, CommandHandoff* handoff, QWidget* parent)
     : Page("TForm12", QStringLiteral("ZAAWANSOWANE KONFIGUROWANIE SYSTEMU"), parent, {617, 548}), errors_(errors),
-      targets_(targets)
+      targets_(targets), handoff_(handoff)
 {}
 
 void TForm12::buildControls()
@@ -78,6 +79,7 @@ void TForm12::buildControls()
     for (const Entry& entry : entries) {
         layout->addWidget(makeEntry(entry));
     }
+    layout->addWidget(makePlanButton(this, handoff_), 0, Qt::AlignLeft);
 
     layout->addStretch();
     layOut(layout,

@@ -9,6 +9,7 @@ class QLineEdit;
 
 namespace velmora {
 
+class CommandHandoff;
 class ErrorBox;
 
 // The hub of the configuration pages. The IKU code typed here is read by every configuration page at the
@@ -29,7 +30,8 @@ public:
         Page* parameters;
     };
 
-    TForm12(ErrorBox& errors, const Targets& targets, QWidget* parent = nullptr);
+    // With `handoff`, the page offers the plan of commands sent one after another.
+    TForm12(ErrorBox& errors, const Targets& targets, CommandHandoff* handoff = nullptr, QWidget* parent = nullptr);
 
     // The IKU field's text as it stands now.
     std::string ikuCode() const;
@@ -50,6 +52,7 @@ private:
 
     ErrorBox& errors_;
     Targets targets_;
+    CommandHandoff* handoff_;
     QLineEdit* Edit1 = nullptr;
 };
 

@@ -7,6 +7,7 @@
 #include "fieldguard.h"
 #include "firststart.h"
 #include "ikucode.h"
+#include "planbutton.h"
 #include "radiogroup.h"
 #include "smscentre.h"
 #include "smsoperator.h"
@@ -71,9 +72,9 @@ UserNumbers numbersOf(const std::array<QLineEdit*, kPhoneUserCount>& fields)
 
 } // namespace
 
-TForm13::TForm13(ErrorBox& errors, QWidget* parent)
+TForm13::TForm13(ErrorBox& errors, CommandHandoff* handoff, QWidget* parent)
     : Page("TForm13", QStringLiteral("NIEZBĘDNE KROKI PPRZY PIERWSZYM URUCHOMIENIU SYSTEMU"), parent, {871, 755}),
-      errors_(errors)
+      errors_(errors), handoff_(handoff)
 {
     applyPageLook(this, Qt::black);
 }
@@ -85,6 +86,7 @@ void TForm13::buildControls()
 
     auto* left = new QVBoxLayout;
     left->addWidget(makeIkuArea());
+    left->addWidget(makePlanButton(this, handoff_), 0, Qt::AlignLeft);
     left->addWidget(makeCentreArea(), 1);
     auto* right = new QVBoxLayout;
     right->addWidget(makeUsersArea());

@@ -12,6 +12,7 @@ class QPushButton;
 namespace velmora {
 
 class CheckBoxRow;
+class CommandHandoff;
 class DisplayBand;
 class ErrorBox;
 class RadioGroup;
@@ -23,7 +24,8 @@ class TForm13 final : public Page {
     Q_OBJECT
 
 public:
-    TForm13(ErrorBox& errors, QWidget* parent = nullptr);
+    // With `handoff`, the page offers the plan of commands sent one after another.
+    explicit TForm13(ErrorBox& errors, CommandHandoff* handoff = nullptr, QWidget* parent = nullptr);
 
 protected:
     void buildControls() override;
@@ -54,6 +56,7 @@ private:
     void conclude(const Outcome& outcome);
 
     ErrorBox& errors_;
+    CommandHandoff* handoff_;
     QLineEdit* Edit3 = nullptr;
     RadioGroup* RadioGroup1 = nullptr;
     QLineEdit* Edit1 = nullptr;

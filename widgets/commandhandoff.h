@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+
+class QObject;
 
 namespace velmora {
 
@@ -17,6 +20,15 @@ public:
     virtual bool canSend() const = 0;
     // Opens the sending of the command; returns when the window is closed.
     virtual void send(const QString& command) = 0;
+
+    // The plan of commands sent to the unit one after another, offered where sending is. Adds the operation's
+    // command to it and returns how many commands it then holds, or 0 when it refused the command (and said why).
+    virtual int addToPlan(const QString& title, const QString& command) = 0;
+    virtual int planCount() const = 0;
+    // Opens the plan window; returns when it is closed.
+    virtual void showPlan() = 0;
+    // Calls `changed` with the plan's new count each time it changes, for as long as `context` lives.
+    virtual void watchPlanCount(QObject* context, std::function<void(int)> changed) = 0;
 
 protected:
     CommandHandoff() = default;

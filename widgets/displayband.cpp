@@ -21,7 +21,8 @@ namespace {
 
 const QString kCopyCaption = QStringLiteral("Kopiuj");
 const QString kCopiedCaption = QStringLiteral("Skopiowano");
-constexpr int kCopiedMilliseconds = 2000;
+const QString kAddedCaption = QStringLiteral("Dodano do planu (%1)");
+constexpr int kMomentMilliseconds = 2000;
 
 // Room for either caption, so that the row does not move when the caption changes.
 void reserveCaptions(QPushButton* button, const QStringList& captions)
@@ -35,6 +36,37 @@ void reserveCaptions(QPushButton* button, const QStringList& captions)
 }
 
 } // namespace
+
+class DisplayBand::Momentary {
+public:
+    // `said` are the texts the caption may say: the button keeps room for the longest of them.
+    Momentary(QPushButton* button, QObject* owner, const QStringList& said)
+        : button_(button), caption_(button->text()), timer_(new QTimer(owner))
+    {
+        reserveCaptions(button, QStringList(said) << caption_);
+        timer_->setSingleShot(true);
+        timer_->setInterval(kMomentMilliseconds);
+        QObject::connect(timer_, &QTimer::timeout, owner, [this] { end(); });
+    }
+
+    // A screen reader reads the focused button's new name.
+    void say(const QString& text)
+    {
+        button_->setText(text);
+        timer_->start();
+    }
+
+    void end()
+    {
+        button_->setText(caption_);
+        timer_->stop();
+    }
+
+private:
+    QPushButton* button_;
+    QString caption_;
+    QTimer* timer_;
+};
 
 DisplayBand::DisplayBand(const Names& names, QWidget* parent)
     : QWidget(parent), title_(makeHeading(this, names.title, QString(), 16)),
@@ -51,7 +83,12 @@ DisplayBand::DisplayBand(const Names& names, QWidget* parent)
                               QStringLiteral("Wysyła komendę SMS-em do centrali: przez modem GSM podłączony do "
                                              "komputera albo przez telefon sparowany z komputerem"),
                               QStringLiteral("Wyślij"))),
-      length_(new QLabel(this)), copiedShown_(new QTimer(this))
+      addToPlan_(makeComposeButton(this, "PlanAddButton",
+                                   QStringLiteral("Dodaje komendę do planu wysyłki, który wysyła komendy do centrali "
+                                                  "po kolei"),
+                                   QStringLiteral("Do planu"))),
+      length_(new QLabel(this)), copied_(std::make_unique<Momentary>(copy_, this, QStringList{kCopiedCaption})),
+      added_(std::make_unique<Momentary>(addToPlan_, this, QStringList{kAddedCaption.arg(999)}))
 {
     result_->setReadOnly(true);
     result_->setAccessibleName(QStringLiteral("Treść komendy SMS"));
@@ -69,9 +106,8 @@ DisplayBand::DisplayBand(const Names& names, QWidget* parent)
     qr_->setEnabled(false);
     send_->setEnabled(false);
     send_->hide();
-    reserveCaptions(copy_, {kCopyCaption, kCopiedCaption});
-    copiedShown_->setSingleShot(true);
-    copiedShown_->setInterval(kCopiedMilliseconds);
+    addToPlan_->setEnabled(false);
+    addToPlan_->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -82,21 +118,26 @@ DisplayBand::DisplayBand(const Names& names, QWidget* parent)
     actionRow->addWidget(copy_);
     actionRow->addWidget(qr_);
     actionRow->addWidget(send_);
+    actionRow->addWidget(addToPlan_);
     actionRow->addStretch();
     layout->addLayout(actionRow);
     layout->addWidget(length_);
 
     connect(result_, &QLineEdit::textChanged, this, &DisplayBand::onResultChanged);
     connect(copy_, &QPushButton::clicked, this, &DisplayBand::copyCommand);
-    connect(copiedShown_, &QTimer::timeout, this, [this] { showCopyCaption(false); });
     connect(qr_, &QPushButton::clicked, this, &DisplayBand::showQrCode);
     connect(send_, &QPushButton::clicked, this, &DisplayBand::sendCommand);
+    connect(addToPlan_, &QPushButton::clicked, this, &DisplayBand::addToPlan);
 }
+
+DisplayBand::~DisplayBand() = default;
 
 void DisplayBand::setHandoff(CommandHandoff* handoff)
 {
     handoff_ = handoff;
-    send_->setVisible(handoff != nullptr && handoff->canSend());
+    const bool canSend = handoff != nullptr && handoff->canSend();
+    send_->setVisible(canSend);
+    addToPlan_->setVisible(canSend);
 }
 
 void DisplayBand::clear()
@@ -153,11 +194,12 @@ void DisplayBand::presentFresh(const Outcome& outcome, ErrorBox& errors)
 
 void DisplayBand::onResultChanged(const QString& text)
 {
-    showCopyCaption(false);
+    copied_->end();
+    added_->end();
     result_->setToolTip(text);
-    copy_->setEnabled(!text.isEmpty());
-    qr_->setEnabled(!text.isEmpty());
-    send_->setEnabled(!text.isEmpty());
+    for (QPushButton* button : {copy_, qr_, send_, addToPlan_}) {
+        button->setEnabled(!text.isEmpty());
+    }
     if (text.isEmpty()) {
         length_->clear();
         return;
@@ -170,18 +212,7 @@ void DisplayBand::onResultChanged(const QString& text)
 void DisplayBand::copyCommand()
 {
     QGuiApplication::clipboard()->setText(result_->text());
-    showCopyCaption(true);
-}
-
-// The caption says for a moment that the command was copied; a screen reader reads the focused button's new name.
-void DisplayBand::showCopyCaption(bool copied)
-{
-    copy_->setText(copied ? kCopiedCaption : kCopyCaption);
-    if (copied) {
-        copiedShown_->start();
-    } else {
-        copiedShown_->stop();
-    }
+    copied_->say(kCopiedCaption);
 }
 
 void DisplayBand::showQrCode()
@@ -195,6 +226,16 @@ void DisplayBand::sendCommand()
 {
     if (handoff_ != nullptr && handoff_->canSend()) {
         handoff_->send(result_->text());
+    }
+}
+
+void DisplayBand::addToPlan()
+{
+    if (handoff_ == nullptr || !handoff_->canSend()) {
+        return;
+    }
+    if (const int count = handoff_->addToPlan(title_->text(), result_->text()); count > 0) {
+        added_->say(kAddedCaption.arg(count));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "message.h"
 
 #include <QWidget>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -17,8 +18,8 @@ class ErrorBox;
 // The operation title, the send prompt and the result field that every composing page shows under its
 // inputs. The result field is read-only but selectable, as wide as the page, and shows a command from its
 // first character, the whole of it in its tool tip. Under it, the ways to the unit: a button that copies the
-// command, one that shows it as a QR code for a phone, one that sends it from the computer; and under them the
-// command's SMS length.
+// command, one that shows it as a QR code for a phone, one that sends it from the computer, one that adds it to
+// the plan of commands sent one after another; and under them the command's SMS length.
 class DisplayBand final : public QWidget {
     Q_OBJECT
 
@@ -30,6 +31,7 @@ public:
     };
 
     explicit DisplayBand(const Names& names, QWidget* parent = nullptr);
+    ~DisplayBand() override;
 
     QLabel* title() const { return title_; }
     QLabel* prompt() const { return prompt_; }
@@ -56,11 +58,14 @@ public:
     void presentFresh(const Outcome& outcome, ErrorBox& errors);
 
 private:
+    // A button's caption that says for a moment what the button did, then returns to its own.
+    class Momentary;
+
     void onResultChanged(const QString& text);
     void copyCommand();
-    void showCopyCaption(bool copied);
     void showQrCode();
     void sendCommand();
+    void addToPlan();
 
     QLabel* title_;
     QLabel* prompt_;
@@ -68,8 +73,10 @@ private:
     QPushButton* copy_;
     QPushButton* qr_;
     QPushButton* send_;
+    QPushButton* addToPlan_;
     QLabel* length_;
-    QTimer* copiedShown_;
+    std::unique_ptr<Momentary> copied_;
+    std::unique_ptr<Momentary> added_;
     CommandHandoff* handoff_ = nullptr;
 };
 

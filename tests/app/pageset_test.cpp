@@ -6,6 +6,7 @@
 #include "outbox.h"
 #include "pageset.h"
 #include "pagetest.h"
+#include "plan.h"
 #include "qrwindow.h"
 #include "recordingerrorbox.h"
 #include "scriptedquestions.h"
@@ -13,6 +14,7 @@
 #include "smscentrepage.h"
 #include "testmain.h"
 
+#include <QAbstractItemView>
 #include <QBackingStore>
 #include <QLineEdit>
 #include <QPushButton>
@@ -218,6 +220,71 @@ private slots:
 
         testMessages->clear();
         QVERIFY(!send->isEnabled());
+    }
+
+    // Commands from every page go to one plan, whose count the hub and the first steps page show; its window shares
+    // the unit's number with the send and QR windows. Nothing of it exists before the first command.
+    void thePlanGathersCommandsFromEveryPage()
+    {
+        RecordingErrorBox errors;
+        test::FakeFinder finder;
+        Outbox outbox(finder);
+        test::ScriptedQuestions questions;
+        PageSet pages(errors, Sending{outbox, questions});
+        QList<QPushButton*> planButtons;
+        for (const char* name : {"TForm12", "TForm13"}) {
+            auto* page = test::child<Page>(&pages.mainPage(), QLatin1String(name));
+            page->ensureBuilt();
+            planButtons << test::child<QPushButton>(page, QStringLiteral("PlanButton"));
+            QCOMPARE(planButtons.last()->text(), QStringLiteral("Plan wysyłki (0)"));
+        }
+        QVERIFY(pages.mainPage().findChildren<Plan*>().isEmpty());
+
+        DisplayBand* userNumbers = bandWithCommand(pages, "TForm3", "1234#SM#10000#");
+        DisplayBand* testMessages = bandWithCommand(pages, "Tform11", "1234#TC#0#0#");
+        test::child<QPushButton>(userNumbers, QStringLiteral("PlanAddButton"))->click();
+        test::child<QPushButton>(testMessages, QStringLiteral("PlanAddButton"))->click();
+        DisplayBand* otherUnit = bandWithCommand(pages, "TForm2", "9999#S#");
+        test::child<QPushButton>(otherUnit, QStringLiteral("PlanAddButton"))->click();
+        QCOMPARE(errors.messages().size(), 1);
+        for (QPushButton* button : planButtons) {
+            QCOMPARE(button->text(), QStringLiteral("Plan wysyłki (2)"));
+        }
+
+        openFromBand(userNumbers, "SendButton", [](QWidget* shown) {
+            shown->findChild<QLineEdit*>(QStringLiteral("SendNumber"))->setText(QStringLiteral("48601123456"));
+        });
+        QStringList rows;
+        QString number;
+        {
+            ModalWatcher watcher([&](QWidget* shown) {
+                auto* list = test::child<QAbstractItemView>(shown, QStringLiteral("PlanList"));
+                for (int row = 0; row < list->model()->rowCount(); ++row) {
+                    rows << list->model()->index(row, Plan::Command).data().toString();
+                }
+                auto* planNumber = test::child<QLineEdit>(shown, QStringLiteral("PlanNumber"));
+                number = planNumber->text();
+                planNumber->setText(QStringLiteral("48700200300"));
+            });
+            planButtons.first()->click();
+            QCOMPARE(watcher.seen(), QStringList{QStringLiteral("PlanWindow")});
+        }
+        QCOMPARE(rows, (QStringList{"1234#SM#10000#", "1234#TC#0#0#"}));
+        QCOMPARE(number, QStringLiteral("48601123456"));
+        openFromBand(userNumbers, "QrButton", [&](QWidget* shown) {
+            QCOMPARE(shown->findChild<QLineEdit*>(QStringLiteral("QrNumber"))->text(), QStringLiteral("48700200300"));
+        });
+    }
+
+    void withoutSendingThereIsNoPlan()
+    {
+        RecordingErrorBox errors;
+        PageSet pages(errors);
+        auto* hub = test::child<Page>(&pages.mainPage(), QStringLiteral("TForm12"));
+        hub->ensureBuilt();
+        QVERIFY(test::child<QPushButton>(hub, QStringLiteral("PlanButton"))->isHidden());
+        DisplayBand* band = bandWithCommand(pages, "TForm3", "1234#SM#10000#");
+        QVERIFY(test::child<QPushButton>(band, QStringLiteral("PlanAddButton"))->isHidden());
     }
 };
 

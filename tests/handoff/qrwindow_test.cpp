@@ -2,6 +2,7 @@
 #include "handoffwindows.h"
 #include "modal.h"
 #include "qrwindow.h"
+#include "recordingerrorbox.h"
 #include "testmain.h"
 
 #include <QLineEdit>
@@ -55,7 +56,8 @@ private slots:
             QFAIL("zbarimg (zbar-tools) is needed to read the QR code back");
         }
         QWidget owner;
-        HandoffWindows handoff(&owner, std::nullopt);
+        test::RecordingErrorBox errors;
+        HandoffWindows handoff(&owner, errors, std::nullopt);
         DisplayBand band({"Title", "Prompt", "Result"});
         band.setHandoff(&handoff);
         band.showCommand({"1234#TS#2#30#Test #1#", "Tytuł", "Wyślij"});

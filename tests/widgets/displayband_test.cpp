@@ -34,8 +34,17 @@ public:
     void showQrCode(const QString& command) override { handed << QStringLiteral("QR ") + command; }
     bool canSend() const override { return canSend_; }
     void send(const QString& command) override { handed << QStringLiteral("SMS ") + command; }
+    int addToPlan(const QString& title, const QString& command) override
+    {
+        handed << QStringLiteral("PLAN ") + title + QLatin1Char(' ') + command;
+        return refusePlan ? 0 : int(handed.size());
+    }
+    int planCount() const override { return 0; }
+    void showPlan() override {}
+    void watchPlanCount(QObject*, std::function<void(int)>) override {}
 
     QStringList handed;
+    bool refusePlan = false;
 
 private:
     bool canSend_;
@@ -131,6 +140,38 @@ private slots:
                                               QStringLiteral("SMS 1234#TS#2#30#Test #1#")}));
     }
 
+    // The command goes to the plan with its operation's title, stays in the band, and the band says so for a moment.
+    void planAddsTheCommandWithItsTitleAndSaysSo()
+    {
+        Band b;
+        RecordingHandoff handoff(true);
+        b.band.setHandoff(&handoff);
+        auto* add = b.band.findChild<QPushButton*>(QStringLiteral("PlanAddButton"));
+        QVERIFY(add);
+        QVERIFY(!add->isHidden());
+        QCOMPARE(add->text(), QStringLiteral("Do planu"));
+        QVERIFY(!add->isEnabled());
+        b.show("1234#S#");
+        QVERIFY(add->isEnabled());
+        const int width = add->width();
+        add->click();
+        QCOMPARE(handoff.handed, QStringList{QStringLiteral("PLAN Tytuł 1234#S#")});
+        QCOMPARE(add->text(), QStringLiteral("Dodano do planu (1)"));
+        QCOMPARE(add->width(), width);
+        QCOMPARE(b.result->text(), QStringLiteral("1234#S#"));
+        QTRY_COMPARE(add->text(), QStringLiteral("Do planu"));
+
+        handoff.refusePlan = true;
+        add->click();
+        QCOMPARE(add->text(), QStringLiteral("Do planu"));
+        handoff.refusePlan = false;
+        add->click();
+        QCOMPARE(add->text(), QStringLiteral("Dodano do planu (3)"));
+        b.band.clear();
+        QCOMPARE(add->text(), QStringLiteral("Do planu"));
+        QVERIFY(!add->isEnabled());
+    }
+
     void withoutSendingTheBandOffersNoSendButton()
     {
         Band b;
@@ -139,6 +180,7 @@ private slots:
         auto* send = b.band.findChild<QPushButton*>(QStringLiteral("SendButton"));
         QVERIFY(send);
         QVERIFY(send->isHidden());
+        QVERIFY(b.band.findChild<QPushButton*>(QStringLiteral("PlanAddButton"))->isHidden());
         QVERIFY(!b.qr->isHidden());
     }
 
