@@ -7,6 +7,8 @@
 #include "page.h"
 #include "pageset.h"
 #include "pagetest.h"
+#include "plan.h"
+#include "planwindow.h"
 #include "scriptedquestions.h"
 #include "sendwindow.h"
 #include "smslogwindow.h"
@@ -74,7 +76,10 @@ private slots:
     void noWindowIsLargerThanTheScreenAndEveryControlCanBeReached()
     {
         RecordingErrorBox errors;
-        PageSet pages(errors);
+        FakeFinder finder;
+        Outbox outbox(finder);
+        ScriptedQuestions questions;
+        PageSet pages(errors, Sending{outbox, questions});
         pages.mainPage().show();
         checkOnScreen(&pages.mainPage());
         for (Page* page : pages.mainPage().findChildren<Page*>()) {
@@ -92,10 +97,19 @@ private slots:
         ScriptedQuestions questions;
         SendWindow send(outbox, questions);
         SmsLogWindow log(outbox.log());
+        Plan plan(outbox);
+        for (int i = 0; i < 30; ++i) {
+            plan.add(QStringLiteral("Usuwanie wybranych pilotów z systemu"), QStringLiteral("1234#PN#1#2#3#4#5#6#7#"));
+        }
+        RecordingErrorBox errors;
+        DialogPlanFiles files;
+        PlanWindow planWindow(plan, outbox, errors, questions, files);
         ModalWatcher watcher([this](QWidget* shown) { checkOnScreen(shown); });
         send.showFor(QStringLiteral("1234#PN#1#2#3#4#5#6#7#"));
         log.exec();
-        QCOMPARE(watcher.seen(), (QStringList{QStringLiteral("SendWindow"), QStringLiteral("SmsLog")}));
+        planWindow.showPlan();
+        QCOMPARE(watcher.seen(),
+                 (QStringList{QStringLiteral("SendWindow"), QStringLiteral("SmsLog"), QStringLiteral("PlanWindow")}));
     }
 
     // Where the screen has room, pages open at their own sizes and show everything unscrolled.
@@ -105,7 +119,10 @@ private slots:
             QSKIP("only on a screen with room for every page");
         }
         RecordingErrorBox errors;
-        PageSet pages(errors);
+        FakeFinder finder;
+        Outbox outbox(finder);
+        ScriptedQuestions questions;
+        PageSet pages(errors, Sending{outbox, questions});
         QCOMPARE(pages.mainPage().size(), QSize(608, 608));
         auto* advanced = child<Page>(&pages.mainPage(), QStringLiteral("TForm12"));
         advanced->prepare();

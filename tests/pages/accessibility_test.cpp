@@ -1,6 +1,7 @@
 #include "controls.h"
 #include "fakeroutes.h"
 #include "mainpage.h"
+#include "modal.h"
 #include "outbox.h"
 #include "page.h"
 #include "pageset.h"
@@ -29,13 +30,19 @@ struct Program {
     PageSet pages{errors, Sending{outbox, questions}};
     SmsLogWindow log{outbox.log()};
 
-    // The main page, every page with its controls made, and the QR code, send and log windows.
+    // The main page, every page with its controls made, and the QR code, send, plan and log windows.
     QList<QWidget*> windows()
     {
         QList<QWidget*> all{&pages.mainPage(), &log};
         for (Page* page : pages.mainPage().findChildren<Page*>()) {
             page->ensureBuilt();
             all << page;
+        }
+        // The plan window is made at its first opening.
+        {
+            ModalWatcher closing;
+            child<QPushButton>(child<Page>(&pages.mainPage(), QStringLiteral("TForm12")), QStringLiteral("PlanButton"))
+                ->click();
         }
         for (QDialog* window : pages.mainPage().findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
             if (qobject_cast<Page*>(window) == nullptr) {
@@ -160,6 +167,15 @@ private slots:
         QTest::newRow("route") << "SendWindow"
                                << "SendRoute"
                                << "Wyślij przez:";
+        QTest::newRow("plan's code") << "PlanWindow"
+                                     << "PlanIku"
+                                     << "Kod IKU:";
+        QTest::newRow("plan's number") << "PlanWindow"
+                                       << "PlanNumber"
+                                       << "Numer karty SIM centrali:";
+        QTest::newRow("plan's rows") << "PlanWindow"
+                                     << "PlanList"
+                                     << "Polecenia planu";
     }
 
     void controlsAreNamedAfterWhatTheyStandFor()
