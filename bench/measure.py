@@ -4,7 +4,8 @@
 Start-up: whole process, from its start to the first painted main window under Xvfb, and the peak
 resident memory of that run; medians of paired runs, and instructions counted by callgrind. Page opening: from
 the call that opens a page until Xvfb has drawn its first frame, the first opening against the second, per page.
-Editing: nanoseconds and callgrind instructions per operation. Wall times are noisy on a shared machine; the
+Editing: nanoseconds and callgrind instructions per operation. The plan window: a plan of 200 rows opened from its
+file, and one of its rows moved, each against one frame (16 ms). Wall times are noisy on a shared machine; the
 instruction counts are the steady figure.
 """
 import argparse
@@ -143,11 +144,30 @@ def measure_editing(build, runs, env):
     return ok
 
 
+def measure_plan(build, runs, env):
+    program = os.path.join(build, "bench", "velmora-plan-bench")
+    server, display = start_xvfb()
+    try:
+        env = dict(env, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+        opened = per_operation(program, "open", 20, runs, env)
+        moved = per_operation(program, "move", 200, runs, env)
+    finally:
+        server.terminate()
+        server.wait()
+    frame_us = 16000
+    print(f"Plan window with 200 rows, each until the window is painted again ({runs} runs, medians):")
+    print(f"  read from its file and shown       {opened[0]:>10,.1f} us  {opened[1]:>14,.0f} instructions")
+    print(f"  one row moved                      {moved[0]:>10,.1f} us  {moved[1]:>14,.0f} instructions")
+    ok = report("plan opened, against one frame", frame_us, opened[0], "us", 1.0)
+    ok &= report("row moved, against one frame", frame_us, moved[0], "us", 0.25)
+    return ok
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("build", help="a Release build tree with the benchmark targets built")
     parser.add_argument("--runs", type=int, default=30)
-    parser.add_argument("--only", choices=["startup", "opening", "editing"])
+    parser.add_argument("--only", choices=["startup", "opening", "editing", "plan"])
     args = parser.parse_args()
     env = dict(os.environ, LC_ALL="C.UTF-8")
     ok = True
@@ -157,6 +177,8 @@ def main():
         ok &= measure_opening(args.build, args.runs, env)
     if args.only in (None, "editing"):
         ok &= measure_editing(args.build, args.runs, env)
+    if args.only in (None, "plan"):
+        ok &= measure_plan(args.build, args.runs, env)
     sys.exit(0 if ok else 1)
 
 
