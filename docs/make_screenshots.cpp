@@ -1,6 +1,6 @@
 // Takes the README's pictures of the running program: the main page, the SMS centre page with a composed
-// command, that command's QR code window and its send window; or, given a name for the screen, the two tallest
-// pages on it.
+// command, that command's QR code window and its send window, and the plan window with three pages' commands
+// sent; or, given a name for the screen, the two tallest pages on it.
 // Run it through docs/make-screenshots.sh.
 #include "errorbox.h"
 #include "mainpage.h"
@@ -148,6 +148,37 @@ void sendToTheUnit(QWidget* window)
     }
 }
 
+// The SMS centre shown on its page, a keypad code on the first start-up steps and a removal of remote controls,
+// each added to the plan.
+void gatherPlan(QWidget& main, velmora::Page* smsCentre)
+{
+    child<QPushButton>(smsCentre, "PlanAddButton")->click();
+    auto* firstStart = child<velmora::Page>(&main, "TForm13");
+    firstStart->ensureBuilt();
+    child<QLineEdit>(firstStart, "Edit3")->setText(QStringLiteral("1234"));
+    child<QCheckBox>(firstStart, "CheckBox3")->click();
+    child<QPushButton>(firstStart, "Button5")->click();
+    child<QPushButton>(firstStart, "PlanAddButton")->click();
+    auto* remotes = child<velmora::Page>(&main, "TForm8");
+    remotes->ensureBuilt();
+    for (const char* box : {"CheckBox21", "CheckBox23", "CheckBox30"}) {
+        child<QCheckBox>(remotes, box)->click();
+    }
+    child<QPushButton>(remotes, "Button4")->click();
+    child<QPushButton>(remotes, "PlanAddButton")->click();
+}
+
+// The plan sent in one press, one row after another.
+void sendThePlan(QWidget* window)
+{
+    child<QCheckBox>(window, "PlanWait")->setChecked(false);
+    child<QPushButton>(window, "PlanSend")->click();
+    const auto* status = child<QLabel>(window, "PlanStatus");
+    if (!QTest::qWaitFor([status] { return status->text() == QStringLiteral("Plan wysłany w całości."); })) {
+        qFatal("the pictured plan was not sent");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -186,8 +217,11 @@ int main(int argc, char** argv)
 
     auto* qr = child<QPushButton>(smsCentre, "QrButton");
     auto* send = child<QPushButton>(smsCentre, "SendButton");
-    return pictureModal(qr, folder, QStringLiteral("qr-code-window.png")) &&
-                   pictureModal(send, folder, QStringLiteral("send-window.png"), sendToTheUnit)
-               ? 0
-               : 1;
+    if (!pictureModal(qr, folder, QStringLiteral("qr-code-window.png")) ||
+        !pictureModal(send, folder, QStringLiteral("send-window.png"), sendToTheUnit)) {
+        return 1;
+    }
+    gatherPlan(main, smsCentre);
+    auto* plan = child<QPushButton>(child<velmora::Page>(&main, "TForm12"), "PlanButton");
+    return pictureModal(plan, folder, QStringLiteral("plan-window.png"), sendThePlan) ? 0 : 1;
 }

@@ -50,8 +50,8 @@ QTableView* makeList(QWidget* parent, Plan& plan)
     QHeaderView* header = list->horizontalHeader();
     header->setStretchLastSection(true);
     header->resizeSection(Plan::Position, 40);
-    header->resizeSection(Plan::Title, 250);
-    header->resizeSection(Plan::Command, 200);
+    header->resizeSection(Plan::Title, 280);
+    header->resizeSection(Plan::Command, 190);
     return list;
 }
 
