@@ -9,10 +9,10 @@
 #include "plan.h"
 #include "planstore.h"
 #include "questionbox.h"
+#include "routebox.h"
 #include "screenfit.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -84,7 +84,7 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, QuestionBox
       number_(makeNumberField(this, "PlanNumber",
                               QStringLiteral("Numer karty SIM centrali w postaci międzynarodowej: kod kraju i "
                                              "numer, same cyfry."))),
-      route_(new QComboBox(this)),
+      route_(new RouteBox("PlanRoute", this)),
       wait_(new QCheckBox(QStringLiteral("Czekaj na potwierdzenie centrali przed kolejnym poleceniem"), this)),
       send_(makeComposeButton(this, "PlanSend",
                               QStringLiteral("Wysyła po kolei polecenia planu, które jeszcze nie zostały wysłane"),
@@ -104,8 +104,6 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, QuestionBox
 
     iku_->setToolTip(QStringLiteral("Kod IKU centrali: cztery cyfry, które poprzedzają każde polecenie planu"));
     new FieldGuard(iku_, ikuCodeRule(), errors_);
-    route_->setObjectName(QStringLiteral("PlanRoute"));
-    route_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     wait_->setObjectName(QStringLiteral("PlanWait"));
     wait_->setChecked(true);
     status_->setWordWrap(true);
@@ -225,22 +223,8 @@ void PlanWindow::removeSelected()
 
 void PlanWindow::refreshRoutes()
 {
-    const QPointer<Route> chosen = chosenRoute();
-    routes_.clear();
-    route_->clear();
-    for (Route* route : outbox_.finder().routes()) {
-        routes_ << route;
-        route_->addItem(route->label());
-    }
-    const qsizetype kept = routes_.indexOf(chosen);
-    route_->setCurrentIndex(kept >= 0 ? static_cast<int>(kept) : (routes_.isEmpty() ? -1 : 0));
+    route_->refresh(outbox_.finder());
     updateControls();
-}
-
-Route* PlanWindow::chosenRoute() const
-{
-    const int index = route_->currentIndex();
-    return index >= 0 && index < routes_.size() ? routes_[index].data() : nullptr;
 }
 
 void PlanWindow::updateControls()
@@ -251,10 +235,10 @@ void PlanWindow::updateControls()
     down_->setEnabled(!sending && row >= 0 && row + 1 < plan_.rowCount());
     remove_->setEnabled(!sending && row >= 0);
     iku_->setEnabled(!sending);
-    route_->setEnabled(!sending && !routes_.isEmpty());
+    route_->setEnabled(!sending && !route_->isEmpty());
     open_->setEnabled(!sending);
     save_->setEnabled(plan_.rowCount() > 0);
-    send_->setEnabled(plan_.canSend() && isInternationalNumber(number_->text()) && chosenRoute() != nullptr);
+    send_->setEnabled(plan_.canSend() && isInternationalNumber(number_->text()) && route_->chosen() != nullptr);
     stop_->setEnabled(sending);
     showStatus();
 }
@@ -268,7 +252,7 @@ void PlanWindow::showStatus()
                                   "stronie.");
         } else if (plan_.iku().size() != qsizetype(kIkuLength)) {
             text = QStringLiteral("Wpisz kod IKU centrali, do której plan zostanie wysłany.");
-        } else if (routes_.isEmpty()) {
+        } else if (route_->isEmpty()) {
             text = outbox_.finder().absenceReason();
         }
     }
@@ -277,7 +261,7 @@ void PlanWindow::showStatus()
 
 void PlanWindow::send()
 {
-    Route* route = chosenRoute();
+    Route* route = route_->chosen();
     if (route == nullptr || !isInternationalNumber(number_->text()) || !plan_.canSend()) {
         return;
     }

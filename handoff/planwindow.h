@@ -1,11 +1,8 @@
 #pragma once
 
 #include <QDialog>
-#include <QList>
-#include <QPointer>
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,6 +15,7 @@ class Outbox;
 class Plan;
 class QuestionBox;
 class Route;
+class RouteBox;
 
 // Where plan files are chosen: the platform's file dialogs in the program, a script in tests. An empty path
 // means the user chose none.
@@ -58,7 +56,6 @@ private:
     void moveSelected(bool up);
     void removeSelected();
     void refreshRoutes();
-    Route* chosenRoute() const;
     void updateControls();
     void showStatus();
     void send();
@@ -76,14 +73,13 @@ private:
     QPushButton* remove_;
     QLineEdit* iku_;
     QLineEdit* number_;
-    QComboBox* route_;
+    RouteBox* route_;
     QCheckBox* wait_;
     QPushButton* send_;
     QPushButton* stop_;
     QLabel* status_;
     QPushButton* save_;
     QPushButton* open_;
-    QList<QPointer<Route>> routes_;
     bool shownBefore_ = false;
 };
 

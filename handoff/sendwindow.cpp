@@ -4,10 +4,10 @@
 #include "keyboard.h"
 #include "outbox.h"
 #include "questionbox.h"
+#include "routebox.h"
 #include "screenfit.h"
 #include "smslogwindow.h"
 
-#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -61,7 +61,7 @@ SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
       number_(makeNumberField(this, "SendNumber",
                               QStringLiteral("Numer karty SIM centrali w postaci międzynarodowej: kod kraju i "
                                              "numer, same cyfry."))),
-      route_(new QComboBox(this)),
+      route_(new RouteBox("SendRoute", this)),
       confirm_(makeComposeButton(this, "SendConfirm", QStringLiteral("Wysyła komendę na numer centrali wybraną drogą"),
                                  QStringLiteral("Wyślij"))),
       status_(makeLabel(this, "SendStatus", QString()))
@@ -72,8 +72,6 @@ SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
     applyPageLook(this, QColor(0, 0, 128));
 
     text_->setReadOnly(true);
-    route_->setObjectName(QStringLiteral("SendRoute"));
-    route_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     status_->setMinimumHeight(status_->fontMetrics().lineSpacing() * 3);
@@ -127,33 +125,18 @@ void SendWindow::showFor(const QString& command)
 
 void SendWindow::refreshRoutes()
 {
-    const QPointer<Route> chosen = chosenRoute();
-    routes_.clear();
-    route_->clear();
-    for (Route* route : outbox_.finder().routes()) {
-        routes_ << route;
-        route_->addItem(route->label());
-    }
-    const qsizetype kept = routes_.indexOf(chosen);
-    route_->setCurrentIndex(kept >= 0 ? static_cast<int>(kept) : (routes_.isEmpty() ? -1 : 0));
-    route_->setEnabled(!routes_.isEmpty());
+    route_->refresh(outbox_.finder());
     showStatus();
-}
-
-Route* SendWindow::chosenRoute() const
-{
-    const int index = route_->currentIndex();
-    return index >= 0 && index < routes_.size() ? routes_[index].data() : nullptr;
 }
 
 void SendWindow::updateConfirm()
 {
-    confirm_->setEnabled(!onItsWay_ && isInternationalNumber(number_->text()) && chosenRoute() != nullptr);
+    confirm_->setEnabled(!onItsWay_ && isInternationalNumber(number_->text()) && route_->chosen() != nullptr);
 }
 
 void SendWindow::confirm()
 {
-    Route* route = chosenRoute();
+    Route* route = route_->chosen();
     if (onItsWay_ || route == nullptr || !isInternationalNumber(number_->text())) {
         return;
     }
@@ -197,7 +180,7 @@ void SendWindow::showStatus()
     QStringList lines;
     if (!progressLine_.isEmpty()) {
         lines << progressLine_;
-    } else if (routes_.isEmpty()) {
+    } else if (route_->isEmpty()) {
         lines << outbox_.finder().absenceReason();
     }
     if (!replyLine_.isEmpty()) {

@@ -3,11 +3,8 @@
 #include "sms.h"
 
 #include <QDialog>
-#include <QList>
-#include <QPointer>
 #include <optional>
 
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,6 +14,7 @@ namespace velmora {
 class Outbox;
 class QuestionBox;
 class Route;
+class RouteBox;
 class SmsLogWindow;
 
 // Sends a composed command to the alarm unit's SIM card by one of the routes found (a modem or a phone), and
@@ -36,7 +34,6 @@ public:
 
 private:
     void refreshRoutes();
-    Route* chosenRoute() const;
     void updateConfirm();
     void confirm();
     void onProgress(int ticket, const SendProgress& progress);
@@ -48,10 +45,9 @@ private:
     QuestionBox& questions_;
     QLineEdit* text_;
     QLineEdit* number_;
-    QComboBox* route_;
+    RouteBox* route_;
     QPushButton* confirm_;
     QLabel* status_;
-    QList<QPointer<Route>> routes_;
     std::optional<int> ticket_;
     bool onItsWay_ = false;
     QString progressLine_;
