@@ -194,6 +194,43 @@ private slots:
         });
     }
 
+    // While the window is open, its message's delivery report shows under "Wysłano …"; a report on an earlier
+    // message does not.
+    void followsItsMessagesDeliveryReport_data()
+    {
+        QTest::addColumn<SendProgress>("report");
+        QTest::addColumn<QString>("line");
+        SendProgress delivered(Stage::Delivered);
+        delivered.at = QDateTime(QDate(2026, 12, 8), QTime(9, 6, 40));
+        QTest::newRow("delivered") << delivered << QStringLiteral("Doręczono 09:06:40");
+        QTest::newRow("still trying") << SendProgress(Stage::DeliveryPending, {}, QStringLiteral("kod 0x21"))
+                                      << QStringLiteral("Doręczenie w toku");
+        QTest::newRow("given up") << SendProgress(Stage::NotDelivered, QStringLiteral("brak odpowiedzi centrali"))
+                                  << QStringLiteral("Nie doręczono: brak odpowiedzi centrali");
+    }
+
+    void followsItsMessagesDeliveryReport()
+    {
+        QFETCH(SendProgress, report);
+        QFETCH(QString, line);
+        Fixture f;
+        f.whileOpen([&] {
+            QVERIFY(f.pressAndHandOver());
+            SendProgress sent(Stage::Sent);
+            sent.at = QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7));
+            sent.followUpKey = QStringLiteral("/sms/1");
+            f.modem.finish(sent);
+            QCOMPARE(f.status->text(), QStringLiteral("Wysłano 09:05:07"));
+            f.modem.followUp(QStringLiteral("/sms/1"), report);
+            QCOMPARE(f.status->text(), QStringLiteral("Wysłano 09:05:07\n") + line);
+
+            QVERIFY(f.pressAndHandOver());
+            QCOMPARE(f.status->text(), QStringLiteral("Wysyłanie…"));
+            f.modem.followUp(QStringLiteral("/sms/1"), report);
+            QCOMPARE(f.status->text(), QStringLiteral("Wysyłanie…"));
+        });
+    }
+
     void theLogListsWhatWasSent()
     {
         Fixture f;
