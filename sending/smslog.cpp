@@ -99,10 +99,7 @@ QVariant SmsLog::data(const QModelIndex& index, int role) const
     }
     const Entry& entry = entries_[static_cast<std::size_t>(index.row())];
     if (role == Qt::ToolTipRole) {
-        const QString details = index.column() == State      ? entry.technical
-                                : index.column() == Delivery ? entry.deliveryTechnical
-                                                             : QString();
-        return details.isEmpty() ? QVariant() : details;
+        return toolTip(entry, index.column());
     }
     if (role != Qt::DisplayRole) {
         return {};
@@ -122,6 +119,17 @@ QVariant SmsLog::data(const QModelIndex& index, int role) const
         return entry.delivery;
     }
     return {};
+}
+
+// A text cut short in its column shows whole; the state and the delivery show the service's or the network's
+// own words.
+QVariant SmsLog::toolTip(const Entry& entry, int column)
+{
+    const QString tip = column == Text       ? entry.text
+                        : column == State    ? entry.technical
+                        : column == Delivery ? entry.deliveryTechnical
+                                             : QString();
+    return tip.isEmpty() ? QVariant() : tip;
 }
 
 QVariant SmsLog::headerData(int section, Qt::Orientation orientation, int role) const

@@ -42,6 +42,7 @@ private:
     };
 
     void append(Entry entry);
+    static QVariant toolTip(const Entry& entry, int column);
 
     std::vector<Entry> entries_;
 };

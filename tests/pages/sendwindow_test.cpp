@@ -4,9 +4,11 @@
 #include "pagetest.h"
 #include "scriptedquestions.h"
 #include "sendwindow.h"
+#include "smslogwindow.h"
 #include "testmain.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -247,6 +249,27 @@ private slots:
             child<QPushButton>(&f.window, QStringLiteral("SmsLogButton"))->click();
             QCOMPARE(seen, QStringList{QStringLiteral("SmsLog")});
         });
+    }
+
+    // A long text gives way: whether a message was delivered is seen without scrolling, the text whole in its tool
+    // tip.
+    void theLogKeepsTheDeliveryInViewBesideALongText()
+    {
+        FakeFinder finder;
+        Outbox outbox{finder};
+        const QString text = QStringLiteral("1234#MCI#1#") + QString(140, QLatin1Char('W'));
+        const int row = outbox.log().addOutgoing({QStringLiteral("+48601123456"), text});
+        SendProgress sent(Stage::Sent);
+        sent.followUpKey = QStringLiteral("/sms/1");
+        outbox.log().setProgress(row, sent);
+        SmsLogWindow window(outbox.log());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* list = child<QTableView>(&window, QStringLiteral("SmsLogList"));
+        const QHeaderView* header = list->horizontalHeader();
+        QVERIFY(header->sectionViewportPosition(SmsLog::Delivery) + header->sectionSize(SmsLog::Delivery) <=
+                list->viewport()->width());
+        QCOMPARE(list->model()->index(row, SmsLog::Text).data(Qt::ToolTipRole).toString(), text);
     }
 };
 
