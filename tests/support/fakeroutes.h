@@ -35,6 +35,8 @@ public:
     void answerAtOnce(const SendProgress& progress) { answerAtOnce_ = progress; }
     // Ends the message on its way.
     void finish(const SendProgress& progress) { emit progressed(progress); }
+    // A later stage of a message finished as sent with `key`.
+    void followUp(const QString& key, const SendProgress& progress) { emit followedUp(key, progress); }
 
     const std::vector<Handed>& handed() const { return handed_; }
 
