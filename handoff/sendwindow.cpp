@@ -20,7 +20,7 @@ namespace {
 
 QString clockTime(const QDateTime& at)
 {
-    return at.toString(QStringLiteral("HH:mm:ss"));
+    return at.toLocalTime().toString(QStringLiteral("HH:mm:ss"));
 }
 
 QLabel* makeBuddy(QWidget* parent, const QString& text, QWidget* buddy)
@@ -116,6 +116,7 @@ void SendWindow::showFor(const QString& command)
     ticket_.reset();
     onItsWay_ = false;
     progressLine_.clear();
+    deliveryLine_.clear();
     replyLine_.clear();
     outbox_.start();
     refreshRoutes();
@@ -152,6 +153,7 @@ void SendWindow::confirm()
     onItsWay_ = true;
     ticket_ = outbox_.send(route, {QLatin1Char('+') + number_->text(), text_->text()}, consented);
     progressLine_ = describeForWindow({SendProgress::Stage::Waiting});
+    deliveryLine_.clear();
     updateConfirm();
     showStatus();
 }
@@ -159,6 +161,12 @@ void SendWindow::confirm()
 void SendWindow::onProgress(int ticket, const SendProgress& progress)
 {
     if (ticket != ticket_) {
+        return;
+    }
+    // A delivery report adds to "Wysłano …": when it went stays in view.
+    if (progress.isFollowUp()) {
+        deliveryLine_ = describeForWindow(progress);
+        showStatus();
         return;
     }
     progressLine_ = describeForWindow(progress);
@@ -180,6 +188,9 @@ void SendWindow::showStatus()
     QStringList lines;
     if (!progressLine_.isEmpty()) {
         lines << progressLine_;
+        if (!deliveryLine_.isEmpty()) {
+            lines << deliveryLine_;
+        }
     } else if (route_->isEmpty()) {
         lines << outbox_.finder().absenceReason();
     }

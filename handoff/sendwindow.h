@@ -18,7 +18,8 @@ class RouteBox;
 class SmsLogWindow;
 
 // Sends a composed command to the alarm unit's SIM card by one of the routes found (a modem or a phone), and
-// follows it: waiting, sending, sent or why not. Nothing is lost on failure: the command stays on its page.
+// follows it: waiting, sending, sent or why not, then what the network's delivery report says. Nothing is lost on
+// failure: the command stays on its page.
 class SendWindow final : public QDialog {
     Q_OBJECT
 
@@ -51,6 +52,7 @@ private:
     std::optional<int> ticket_;
     bool onItsWay_ = false;
     QString progressLine_;
+    QString deliveryLine_;
     QString replyLine_;
     SmsLogWindow* logWindow_ = nullptr;
 };

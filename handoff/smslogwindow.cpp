@@ -3,8 +3,8 @@
 #include "controls.h"
 #include "keyboard.h"
 #include "screenfit.h"
+#include "smslog.h"
 
-#include <QAbstractItemModel>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
@@ -12,7 +12,7 @@
 
 namespace velmora {
 
-SmsLogWindow::SmsLogWindow(QAbstractItemModel& log, QWidget* parent) : QDialog(parent)
+SmsLogWindow::SmsLogWindow(SmsLog& log, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("SmsLog"));
     setWindowTitle(QStringLiteral("Dziennik SMS"));
@@ -27,7 +27,7 @@ SmsLogWindow::SmsLogWindow(QAbstractItemModel& log, QWidget* parent) : QDialog(p
     list->setWordWrap(false);
     list->verticalHeader()->hide();
     list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    list->horizontalHeader()->setStretchLastSection(true);
+    list->horizontalHeader()->setSectionResizeMode(SmsLog::Text, QHeaderView::Stretch);
     connect(&log, &QAbstractItemModel::rowsInserted, list, &QTableView::scrollToBottom);
 
     QPushButton* close = makeComposeButton(this, "SmsLogClose", QString(), QStringLiteral("Zamknij"));

@@ -7,7 +7,9 @@
 #include "propertiesproxy.h"
 #include "smsproxy.h"
 
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace velmora {
 namespace {
@@ -25,12 +27,78 @@ constexpr uint kLockUnknown = 0;
 constexpr uint kLockNone = 1;
 // MMSmsState: complete, all parts in.
 constexpr uint kSmsReceived = 3;
+// MMSmsPduType: the network's report on a message sent.
+constexpr uint kPduStatusReport = 3;
 
 IncomingSms incomingSms(const QVariantMap& properties)
 {
     const QDateTime at = QDateTime::fromString(properties.value(QStringLiteral("Timestamp")).toString(), Qt::ISODate);
     return {properties.value(QStringLiteral("Number")).toString(), properties.value(QStringLiteral("Text")).toString(),
             at.isValid() ? at : QDateTime::currentDateTime()};
+}
+
+// Why the network gave up delivering, for the status values of GSM's SMS status report that a user may meet.
+QString notDeliveredReason(uint status)
+{
+    switch (status) {
+    case 0x40:
+        return QStringLiteral("błąd procedury w sieci");
+    case 0x41:
+        return QStringLiteral("numer nie może odbierać SMS");
+    case 0x42:
+        return QStringLiteral("centrala odrzuciła wiadomość");
+    case 0x43:
+        return QStringLiteral("numer nieosiągalny");
+    case 0x44:
+    case 0x64:
+        return QStringLiteral("sieć nie zapewnia wymaganej jakości usługi");
+    case 0x45:
+        return QStringLiteral("brak współpracy między sieciami");
+    case 0x46:
+        return QStringLiteral("ważność wiadomości minęła");
+    case 0x47:
+        return QStringLiteral("wiadomość usunięta przez nadawcę");
+    case 0x48:
+        return QStringLiteral("wiadomość usunięta przez centrum SMS");
+    case 0x49:
+        return QStringLiteral("wiadomość nie istnieje");
+    case 0x60:
+        return QStringLiteral("przeciążenie sieci");
+    case 0x61:
+        return QStringLiteral("centrala zajęta");
+    case 0x62:
+        return QStringLiteral("brak odpowiedzi centrali");
+    case 0x63:
+        return QStringLiteral("usługa odrzucona");
+    case 0x65:
+        return QStringLiteral("błąd w centrali");
+    default:
+        return QStringLiteral("sieć zrezygnowała z doręczenia");
+    }
+}
+
+// What a status report says of its message, by its status (TP-ST); nothing for a value that means nothing
+// known.
+std::optional<SendProgress> deliveryProgress(const QVariantMap& report)
+{
+    const uint status = report.value(QStringLiteral("DeliveryState")).toUInt();
+    const QString code = QStringLiteral("kod raportu doręczenia 0x%1").arg(status, 2, 16, QLatin1Char('0'));
+    std::optional<SendProgress> progress;
+    if (status <= 0x1F) {
+        progress = SendProgress(SendProgress::Stage::Delivered, {}, code);
+    } else if (status <= 0x3F) {
+        progress = SendProgress(SendProgress::Stage::DeliveryPending, {}, code);
+    } else if (status <= 0x7F) {
+        progress = SendProgress(SendProgress::Stage::NotDelivered, notDeliveredReason(status), code);
+    } else {
+        return std::nullopt;
+    }
+    const QDateTime discharged =
+        QDateTime::fromString(report.value(QStringLiteral("DischargeTimestamp")).toString(), Qt::ISODate);
+    if (discharged.isValid()) {
+        progress->at = discharged;
+    }
+    return progress;
 }
 
 } // namespace
@@ -65,11 +133,8 @@ ModemRoute::ModemRoute(const QDBusConnection& bus, const QString& path, std::chr
                     updateModem(merged);
                 }
             });
-    connect(messaging_, &MessagingProxy::Added, this, [this](const QDBusObjectPath& sms, bool received) {
-        if (received) {
-            readIncoming(sms.path());
-        }
-    });
+    connect(messaging_, &MessagingProxy::Added, this,
+            [this](const QDBusObjectPath& sms, bool received) { readAdded(sms.path(), received); });
 }
 
 ModemRoute::~ModemRoute() = default;
@@ -192,7 +257,9 @@ void ModemRoute::enableThenCreate()
 
 void ModemRoute::create()
 {
-    const QVariantMap message{{QStringLiteral("number"), pending().number}, {QStringLiteral("text"), pending().text}};
+    const QVariantMap message{{QStringLiteral("number"), pending().number},
+                              {QStringLiteral("text"), pending().text},
+                              {QStringLiteral("delivery-report-request"), true}};
     whenAnswered(messaging_->Create(message), [this](const QDBusPendingReply<QDBusObjectPath>& reply) {
         if (reply.isError()) {
             finish(modemFailure(reply.error(), timeout()));
@@ -211,12 +278,29 @@ void ModemRoute::sendCreated(const QString& smsPath)
             finish(modemFailure(answer.error(), timeout()));
             return;
         }
-        finish({SendProgress::Stage::Sent});
+        readReference(std::exchange(created_, QString()));
     });
     sms->deleteLater();
 }
 
-// The modem keeps every message created on it until it is deleted; ours are of no use once sent or failed.
+// The reference the network gave the message is what its delivery report will name.
+void ModemRoute::readReference(const QString& smsPath)
+{
+    auto* sms = makeProxy<PropertiesProxy>(smsPath);
+    whenAnswered(sms->GetAll(kSmsInterface), [this, smsPath](const QDBusPendingReply<QVariantMap>& reply) {
+        SendProgress sent(SendProgress::Stage::Sent);
+        if (!reply.isError() && reply.value().contains(QStringLiteral("MessageReference"))) {
+            sent_.push_back(
+                {pending().number, reply.value().value(QStringLiteral("MessageReference")).toUInt(), smsPath});
+            sent.followUpKey = smsPath;
+        }
+        finish(sent);
+    });
+    sms->deleteLater();
+}
+
+// The modem keeps every message created on it until it is deleted. One that failed is of no use; one sent has
+// been let go by then, to stay beside its delivery report.
 void ModemRoute::ended()
 {
     if (!created_.isEmpty() && !isRemoved()) {
@@ -225,25 +309,33 @@ void ModemRoute::ended()
     created_.clear();
 }
 
-void ModemRoute::readIncoming(const QString& smsPath)
+void ModemRoute::readAdded(const QString& smsPath, bool incoming)
 {
     auto* sms = makeProxy<PropertiesProxy>(smsPath);
-    auto delivered = std::make_shared<bool>(false);
-    // A message in several parts is complete only when its state says so; until then it is read again on every
-    // change of its properties.
-    const auto read = [this, sms, delivered] {
-        onReply(sms->GetAll(kSmsInterface), sms, [this, sms, delivered](const QDBusPendingReply<QVariantMap>& reply) {
-            const QVariantMap properties = reply.isError() ? QVariantMap() : reply.value();
-            if (*delivered ||
-                (!reply.isError() && properties.value(QStringLiteral("State")).toUInt() != kSmsReceived)) {
-                return;
-            }
-            *delivered = true;
-            sms->deleteLater();
-            if (!reply.isError()) {
-                emit received(incomingSms(properties));
-            }
-        });
+    auto done = std::make_shared<bool>(false);
+    // Its type decides what it is. A text from the unit in several parts is complete only when its state says so;
+    // until then it is read again on every change of its properties. A status report is whole at once, and is
+    // never a text from the unit.
+    const auto read = [this, sms, done, incoming] {
+        onReply(sms->GetAll(kSmsInterface), sms,
+                [this, sms, done, incoming](const QDBusPendingReply<QVariantMap>& reply) {
+                    const QVariantMap properties = reply.isError() ? QVariantMap() : reply.value();
+                    const bool isReport = properties.value(QStringLiteral("PduType")).toUInt() == kPduStatusReport;
+                    const bool complete = properties.value(QStringLiteral("State")).toUInt() == kSmsReceived;
+                    if (*done || (!reply.isError() && !isReport && incoming && !complete)) {
+                        return;
+                    }
+                    *done = true;
+                    sms->deleteLater();
+                    if (reply.isError()) {
+                        return;
+                    }
+                    if (isReport) {
+                        followUp(properties);
+                    } else if (incoming) {
+                        emit received(incomingSms(properties));
+                    }
+                });
     };
     connect(sms, &PropertiesProxy::PropertiesChanged, sms,
             [read](const QString& interface, const QVariantMap&, const QStringList&) {
@@ -252,6 +344,26 @@ void ModemRoute::readIncoming(const QString& smsPath)
                 }
             });
     read();
+}
+
+// The report answers the latest message of this run to its number with its reference: references are one octet,
+// so an older message may have had the same. A report that answers none is not ours.
+void ModemRoute::followUp(const QVariantMap& report)
+{
+    const uint reference = report.value(QStringLiteral("MessageReference")).toUInt();
+    const QString number = report.value(QStringLiteral("Number")).toString();
+    const auto answered = std::find_if(sent_.rbegin(), sent_.rend(), [&](const Sent& message) {
+        return message.reference == reference && isSameNumber(message.number, number);
+    });
+    if (answered == sent_.rend() || answered->settled) {
+        return;
+    }
+    const std::optional<SendProgress> progress = deliveryProgress(report);
+    if (!progress) {
+        return;
+    }
+    answered->settled = progress->stage != SendProgress::Stage::DeliveryPending;
+    emit followedUp(answered->key, *progress);
 }
 
 ModemFinder::ModemFinder(std::chrono::milliseconds timeout, QObject* parent)

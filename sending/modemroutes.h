@@ -4,6 +4,7 @@
 
 #include <QDBusObjectPath>
 #include <QVariantMap>
+#include <vector>
 
 class ModemManagerObjects;
 class ModemProxy;
@@ -54,7 +55,9 @@ private:
     void enableThenCreate();
     void create();
     void sendCreated(const QString& smsPath);
-    void readIncoming(const QString& smsPath);
+    void readReference(const QString& smsPath);
+    void readAdded(const QString& smsPath, bool incoming);
+    void followUp(const QVariantMap& report);
 
     ModemProxy* modem_;
     MessagingProxy* messaging_;
@@ -62,6 +65,16 @@ private:
     QVariantMap modemProperties_;
     bool hasMessaging_ = false;
     QString created_;
+
+    // A message of this run that asked for a delivery report; its SMS object's path is the key it is followed up
+    // by.
+    struct Sent {
+        QString number;
+        uint reference;
+        QString key;
+        bool settled = false; // delivered or given up: later reports on it are echoes
+    };
+    std::vector<Sent> sent_;
 };
 
 // Finds the modems that ModemManager manages on the system bus and follows them as they come and go.

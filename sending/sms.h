@@ -24,10 +24,10 @@ struct IncomingSms {
 // says: pending (any number of times), then delivered or not.
 struct SendProgress {
     enum class Stage {
-        Waiting,         // behind other messages in the queue
-        Sending,         // with the route
-        Sent,            // the network took it (a modem knows this)
-        HandedOver,      // a phone took it; whether it left the phone cannot be known here
+        Waiting,    // behind other messages in the queue
+        Sending,    // with the route
+        Sent,       // the network took it (a modem knows this)
+        HandedOver, // a phone took it; whether it left the phone cannot be known here
         Failed,
         DeliveryPending, // follow-up: the network is still trying to reach the unit
         Delivered,       // follow-up: the unit has it; `at` is when the network handed it over
@@ -42,8 +42,9 @@ struct SendProgress {
     // Failed: the reason, in words the user can act on. HandedOver: the phone's name. NotDelivered: why, in a
     // few words.
     QString detail;
-    // Failed, NotDelivered: what the service or the network said, for the log; may be empty.
+    // Failed: what the service said; a follow-up: the code of the network's report. For the log; may be empty.
     QString technical;
+    // A follow-up: the network's time, with its own offset from UTC; show it in local time.
     QDateTime at = QDateTime::currentDateTime();
     // Sent: not empty when the route will follow the message up under this key (Route::followedUp).
     QString followUpKey;

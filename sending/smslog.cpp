@@ -2,6 +2,28 @@
 
 namespace velmora {
 
+namespace {
+
+QString clockTime(const QDateTime& at)
+{
+    return at.toLocalTime().toString(QStringLiteral("HH:mm:ss"));
+}
+
+// The delivery column from a message's final stage until its first report.
+QString deliveryBeforeReport(const SendProgress& progress)
+{
+    switch (progress.stage) {
+    case SendProgress::Stage::Sent:
+        return progress.followUpKey.isEmpty() ? QStringLiteral("Bez raportu") : QStringLiteral("Czeka na raport");
+    case SendProgress::Stage::HandedOver:
+        return QStringLiteral("Nieznane (telefon nie zgłasza)");
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
 QString describeForLog(const SendProgress& progress)
 {
     switch (progress.stage) {
@@ -16,33 +38,40 @@ QString describeForLog(const SendProgress& progress)
     case SendProgress::Stage::Failed:
         return QStringLiteral("błąd: ") + progress.detail;
     case SendProgress::Stage::DeliveryPending:
-        return QStringLiteral("doręczenie w toku");
+        return QStringLiteral("Doręczenie w toku");
     case SendProgress::Stage::Delivered:
-        return QStringLiteral("doręczono");
+        return QStringLiteral("Doręczono ") + clockTime(progress.at);
     case SendProgress::Stage::NotDelivered:
-        return QStringLiteral("nie doręczono: ") + progress.detail;
+        return QStringLiteral("Nie doręczono: ") + progress.detail;
     }
     return {};
 }
 
 int SmsLog::addOutgoing(const OutgoingSms& sms)
 {
-    append({QDateTime::currentDateTime(), true, sms.number, sms.text, describeForLog({}), {}});
+    append({QDateTime::currentDateTime(), true, sms.number, sms.text, describeForLog({}), {}, {}, {}});
     return static_cast<int>(entries_.size()) - 1;
 }
 
 void SmsLog::setProgress(int row, const SendProgress& progress)
 {
     Entry& entry = entries_.at(static_cast<std::size_t>(row));
+    if (progress.isFollowUp()) {
+        entry.delivery = describeForLog(progress);
+        entry.deliveryTechnical = progress.technical;
+        emit dataChanged(index(row, Delivery), index(row, Delivery));
+        return;
+    }
     entry.time = progress.at;
     entry.state = describeForLog(progress);
     entry.technical = progress.technical;
-    emit dataChanged(index(row, Time), index(row, State));
+    entry.delivery = deliveryBeforeReport(progress);
+    emit dataChanged(index(row, Time), index(row, Delivery));
 }
 
 void SmsLog::addIncoming(const IncomingSms& sms)
 {
-    append({sms.received, false, sms.number, sms.text, QStringLiteral("odebrano"), {}});
+    append({sms.received, false, sms.number, sms.text, QStringLiteral("odebrano"), {}, {}, {}});
 }
 
 void SmsLog::append(Entry entry)
@@ -69,8 +98,8 @@ QVariant SmsLog::data(const QModelIndex& index, int role) const
         return {};
     }
     const Entry& entry = entries_[static_cast<std::size_t>(index.row())];
-    if (role == Qt::ToolTipRole && index.column() == State && !entry.technical.isEmpty()) {
-        return entry.technical;
+    if (role == Qt::ToolTipRole) {
+        return toolTip(entry, index.column());
     }
     if (role != Qt::DisplayRole) {
         return {};
@@ -86,8 +115,21 @@ QVariant SmsLog::data(const QModelIndex& index, int role) const
         return entry.text;
     case State:
         return entry.state;
+    case Delivery:
+        return entry.delivery;
     }
     return {};
+}
+
+// A text cut short in its column shows whole; the state and the delivery show the service's or the network's
+// own words.
+QVariant SmsLog::toolTip(const Entry& entry, int column)
+{
+    const QString tip = column == Text       ? entry.text
+                        : column == State    ? entry.technical
+                        : column == Delivery ? entry.deliveryTechnical
+                                             : QString();
+    return tip.isEmpty() ? QVariant() : tip;
 }
 
 QVariant SmsLog::headerData(int section, Qt::Orientation orientation, int role) const
@@ -95,7 +137,7 @@ QVariant SmsLog::headerData(int section, Qt::Orientation orientation, int role) 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    static const char* const kHeaders[ColumnCount] = {"Czas", "Kierunek", "Numer", "Treść", "Stan"};
+    static const char* const kHeaders[ColumnCount] = {"Czas", "Kierunek", "Numer", "Treść", "Stan", "Doręczenie"};
     return section >= 0 && section < ColumnCount ? QString::fromUtf8(kHeaders[section]) : QVariant();
 }
 

@@ -7,18 +7,20 @@
 
 namespace velmora {
 
-// Every message sent or received in this run, one row each, oldest first: time, direction, number, text and
-// state. Lives only as long as the program: nothing is written anywhere.
+// Every message sent or received in this run, one row each, oldest first: time, direction, number, text, state
+// and, for a message sent, whether it was delivered. Lives only as long as the program: nothing is written
+// anywhere.
 class SmsLog final : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { Time, Direction, Number, Text, State, ColumnCount };
+    enum Column { Time, Direction, Number, Text, State, Delivery, ColumnCount };
 
     using QAbstractTableModel::QAbstractTableModel;
 
     // Adds a message on its way; returns its row for the progress that follows.
     int addOutgoing(const OutgoingSms& sms);
+    // A follow-up changes only the delivery column: the row keeps when and how the message went.
     void setProgress(int row, const SendProgress& progress);
     void addIncoming(const IncomingSms& sms);
 
@@ -35,14 +37,18 @@ private:
         QString text;
         QString state;
         QString technical;
+        QString delivery;
+        QString deliveryTechnical;
     };
 
     void append(Entry entry);
+    static QVariant toolTip(const Entry& entry, int column);
 
     std::vector<Entry> entries_;
 };
 
-// What a progress stage reads as in the log's state column.
+// What a progress stage reads as in the log: in the state column up to the final stage, in the delivery column
+// for a follow-up.
 QString describeForLog(const SendProgress& progress);
 
 } // namespace velmora

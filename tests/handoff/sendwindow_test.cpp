@@ -4,9 +4,11 @@
 #include "pagetest.h"
 #include "scriptedquestions.h"
 #include "sendwindow.h"
+#include "smslogwindow.h"
 #include "testmain.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -194,6 +196,43 @@ private slots:
         });
     }
 
+    // While the window is open, its message's delivery report shows under "Wysłano …"; a report on an earlier
+    // message does not.
+    void followsItsMessagesDeliveryReport_data()
+    {
+        QTest::addColumn<SendProgress>("report");
+        QTest::addColumn<QString>("line");
+        SendProgress delivered(Stage::Delivered);
+        delivered.at = QDateTime(QDate(2026, 12, 8), QTime(9, 6, 40));
+        QTest::newRow("delivered") << delivered << QStringLiteral("Doręczono 09:06:40");
+        QTest::newRow("still trying") << SendProgress(Stage::DeliveryPending, {}, QStringLiteral("kod 0x21"))
+                                      << QStringLiteral("Doręczenie w toku");
+        QTest::newRow("given up") << SendProgress(Stage::NotDelivered, QStringLiteral("brak odpowiedzi centrali"))
+                                  << QStringLiteral("Nie doręczono: brak odpowiedzi centrali");
+    }
+
+    void followsItsMessagesDeliveryReport()
+    {
+        QFETCH(SendProgress, report);
+        QFETCH(QString, line);
+        Fixture f;
+        f.whileOpen([&] {
+            QVERIFY(f.pressAndHandOver());
+            SendProgress sent(Stage::Sent);
+            sent.at = QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7));
+            sent.followUpKey = QStringLiteral("/sms/1");
+            f.modem.finish(sent);
+            QCOMPARE(f.status->text(), QStringLiteral("Wysłano 09:05:07"));
+            f.modem.followUp(QStringLiteral("/sms/1"), report);
+            QCOMPARE(f.status->text(), QStringLiteral("Wysłano 09:05:07\n") + line);
+
+            QVERIFY(f.pressAndHandOver());
+            QCOMPARE(f.status->text(), QStringLiteral("Wysyłanie…"));
+            f.modem.followUp(QStringLiteral("/sms/1"), report);
+            QCOMPARE(f.status->text(), QStringLiteral("Wysyłanie…"));
+        });
+    }
+
     void theLogListsWhatWasSent()
     {
         Fixture f;
@@ -210,6 +249,27 @@ private slots:
             child<QPushButton>(&f.window, QStringLiteral("SmsLogButton"))->click();
             QCOMPARE(seen, QStringList{QStringLiteral("SmsLog")});
         });
+    }
+
+    // A long text gives way: whether a message was delivered is seen without scrolling, the text whole in its tool
+    // tip.
+    void theLogKeepsTheDeliveryInViewBesideALongText()
+    {
+        FakeFinder finder;
+        Outbox outbox{finder};
+        const QString text = QStringLiteral("1234#MCI#1#") + QString(140, QLatin1Char('W'));
+        const int row = outbox.log().addOutgoing({QStringLiteral("+48601123456"), text});
+        SendProgress sent(Stage::Sent);
+        sent.followUpKey = QStringLiteral("/sms/1");
+        outbox.log().setProgress(row, sent);
+        SmsLogWindow window(outbox.log());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* list = child<QTableView>(&window, QStringLiteral("SmsLogList"));
+        const QHeaderView* header = list->horizontalHeader();
+        QVERIFY(header->sectionViewportPosition(SmsLog::Delivery) + header->sectionSize(SmsLog::Delivery) <=
+                list->viewport()->width());
+        QCOMPARE(list->model()->index(row, SmsLog::Text).data(Qt::ToolTipRole).toString(), text);
     }
 };
 

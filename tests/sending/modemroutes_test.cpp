@@ -113,8 +113,8 @@ private slots:
         QCOMPARE(interfaceDifferences(wrong, modemXml).size(), 1);
     }
 
-    // Switched on with consent, then the command goes to "+" and the number, exactly, in the GSM alphabet; the
-    // modem keeps nothing of it afterwards.
+    // Switched on with consent, then the command goes to "+" and the number, exactly, in the GSM alphabet, asking
+    // the network for a delivery report.
     void sendsTheCommandInTheGsmAlphabetToTheUnitsNumber()
     {
         Route* route = plugIn();
@@ -129,8 +129,10 @@ private slots:
         QCOMPARE(submit->text, kCommand.text);
         QCOMPARE(submit->alphabet, pdu::Alphabet::Gsm7);
         QVERIFY(!submit->hasUserDataHeader);
-        QVERIFY(runEventsUntil([this] { return storedMessages().isEmpty(); }, waitMs));
+        QVERIFY(submit->statusReportRequested);
         QCOMPARE(route->consentQuestion(), QString());
+        // The message stays on the modem: its delivery report will refer to it.
+        QCOMPARE(storedMessages(), QList<QDBusObjectPath>{QDBusObjectPath(end->followUpKey)});
     }
 
     void aSwitchedOffModemIsSwitchedOnOnlyWithConsent()
@@ -230,6 +232,144 @@ private slots:
         QCOMPARE(sms.received, at);
     }
 
+    // The reports come in the other order than the messages went; the second message's reference has wrapped.
+    void eachDeliveryReportFollowsUpItsOwnMessage()
+    {
+        Route* route = plugIn();
+        QVERIFY(route);
+        QVERIFY(switchOn());
+        QSignalSpy followUps(route, &Route::followedUp);
+        QSignalSpy received(finder_.get(), &RouteFinder::received);
+        modem_->setNextReference(255);
+        const std::optional<SendProgress> first = sendAndWait(route, false);
+        const std::optional<SendProgress> second = sendAndWait(route, false);
+        QVERIFY(first && second);
+        QVERIFY(!first->followUpKey.isEmpty());
+        QVERIFY(first->followUpKey != second->followUpKey);
+
+        const QDateTime at(QDate(2026, 12, 8), QTime(10, 15, 30), Qt::OffsetFromUTC, 9 * 3600);
+        QVERIFY(modem_->reportDelivery(0, 0x00, at));
+        QVERIFY(followUps.wait(waitMs));
+        QVERIFY(modem_->reportDelivery(255, 0x00, at.addSecs(20)));
+        QVERIFY(runEventsUntil([&followUps] { return followUps.size() == 2; }, waitMs));
+        QCOMPARE(keysOf(followUps), (QStringList{second->followUpKey, first->followUpKey}));
+        QCOMPARE(progressOf(followUps, 0).stage, Stage::Delivered);
+        QCOMPARE(progressOf(followUps, 0).at, at);
+        QCOMPARE(progressOf(followUps, 1).at, at.addSecs(20));
+        QVERIFY(received.isEmpty());
+        QCOMPARE(storedMessages().size(), 4);
+    }
+
+    void aReportSaysDeliveredPendingOrWhyNot_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<Stage>("stage");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("received by the unit") << 0x00 << Stage::Delivered << QString() << QStringLiteral("0x00");
+        QTest::newRow("delivered, the centre's own code")
+            << 0x1F << Stage::Delivered << QString() << QStringLiteral("0x1f");
+        QTest::newRow("unit busy, still trying")
+            << 0x21 << Stage::DeliveryPending << QString() << QStringLiteral("0x21");
+        QTest::newRow("still trying, the centre's own code")
+            << 0x3F << Stage::DeliveryPending << QString() << QStringLiteral("0x3f");
+        QTest::newRow("validity period expired")
+            << 0x46 << Stage::NotDelivered << QStringLiteral("ważność wiadomości minęła") << QStringLiteral("0x46");
+        QTest::newRow("remote procedure error")
+            << 0x40 << Stage::NotDelivered << QStringLiteral("błąd procedury w sieci") << QStringLiteral("0x40");
+        QTest::newRow("no response, given up")
+            << 0x62 << Stage::NotDelivered << QStringLiteral("brak odpowiedzi centrali") << QStringLiteral("0x62");
+        QTest::newRow("given up, the centre's own code")
+            << 0x7F << Stage::NotDelivered << QStringLiteral("sieć zrezygnowała z doręczenia")
+            << QStringLiteral("0x7f");
+    }
+
+    void aReportSaysDeliveredPendingOrWhyNot()
+    {
+        QFETCH(int, status);
+        QFETCH(Stage, stage);
+        QFETCH(QString, detail);
+        QFETCH(QString, code);
+        Route* route = plugIn();
+        QVERIFY(route);
+        QVERIFY(switchOn());
+        QSignalSpy followUps(route, &Route::followedUp);
+        QVERIFY(sendAndWait(route, false));
+        QVERIFY(modem_->reportDelivery(1, status));
+        QVERIFY(followUps.wait(waitMs));
+        QCOMPARE(progressOf(followUps, 0).stage, stage);
+        QCOMPARE(progressOf(followUps, 0).detail, detail);
+        QVERIFY2(progressOf(followUps, 0).technical.endsWith(code), qPrintable(progressOf(followUps, 0).technical));
+    }
+
+    // While the network keeps trying, each report says so; once it has delivered, a late echo says nothing.
+    void aMessageIsFollowedUpUntilItsLastWord()
+    {
+        Route* route = plugIn();
+        QVERIFY(route);
+        QVERIFY(switchOn());
+        QSignalSpy followUps(route, &Route::followedUp);
+        const std::optional<SendProgress> first = sendAndWait(route, false);
+        const std::optional<SendProgress> second = sendAndWait(route, false);
+        QVERIFY(first && second);
+        for (const int status : {0x20, 0x22, 0x00, 0x46}) {
+            QVERIFY(modem_->reportDelivery(1, status));
+        }
+        QVERIFY(modem_->reportDelivery(2, 0x00));
+        QVERIFY(runEventsUntil([&followUps] { return followUps.size() == 4; }, waitMs));
+        QCOMPARE(keysOf(followUps),
+                 (QStringList{first->followUpKey, first->followUpKey, first->followUpKey, second->followUpKey}));
+        QCOMPARE(stagesOf(followUps),
+                 (QList<Stage>{Stage::DeliveryPending, Stage::DeliveryPending, Stage::Delivered, Stage::Delivered}));
+    }
+
+    // References are one octet: a report answers the latest message sent with its reference.
+    void aReusedReferenceAnswersTheLatestMessage()
+    {
+        Route* route = plugIn();
+        QVERIFY(route);
+        QVERIFY(switchOn());
+        QSignalSpy followUps(route, &Route::followedUp);
+        modem_->setNextReference(7);
+        QVERIFY(sendAndWait(route, false));
+        modem_->setNextReference(7);
+        const std::optional<SendProgress> latest = sendAndWait(route, false);
+        QVERIFY(latest);
+        QVERIFY(modem_->reportDelivery(7, 0x00));
+        QVERIFY(followUps.wait(waitMs));
+        QCOMPARE(keysOf(followUps), QStringList{latest->followUpKey});
+    }
+
+    void aReportOnNoMessageOfTheRunChangesNothing_data()
+    {
+        QTest::addColumn<int>("reference");
+        QTest::addColumn<QString>("recipient");
+        QTest::newRow("unknown reference") << 99 << kCommand.number;
+        QTest::newRow("another number") << 1 << QStringLiteral("+48601999999");
+    }
+
+    void aReportOnNoMessageOfTheRunChangesNothing()
+    {
+        QFETCH(int, reference);
+        QFETCH(QString, recipient);
+        Route* route = plugIn();
+        QVERIFY(route);
+        QVERIFY(switchOn());
+        QSignalSpy followUps(route, &Route::followedUp);
+        QSignalSpy received(finder_.get(), &RouteFinder::received);
+        const std::optional<SendProgress> sent = sendAndWait(route, false);
+        QVERIFY(sent);
+        const QDateTime now = QDateTime::currentDateTime();
+        modem_->sendStatusReport({modem_->profile().serviceCentre, reference, recipient, now, now, 0x00});
+        // The modem hands reports over in order: once this one is in, the one before it was read.
+        QVERIFY(modem_->reportDelivery(1, 0x46));
+        QVERIFY(followUps.wait(waitMs));
+        QTest::qWait(200);
+        QCOMPARE(followUps.size(), 1);
+        QCOMPARE(progressOf(followUps, 0).stage, Stage::NotDelivered);
+        QVERIFY(received.isEmpty());
+    }
+
     void withoutAModemSaysWhatIsNeeded()
     {
         finder_->start();
@@ -289,6 +429,29 @@ private:
         runEventsUntil([&end] { return end.has_value(); }, waitMs);
         disconnect(connection);
         return end;
+    }
+
+    static QStringList keysOf(const QSignalSpy& followUps)
+    {
+        QStringList keys;
+        for (const QList<QVariant>& followUp : followUps) {
+            keys << followUp.at(0).toString();
+        }
+        return keys;
+    }
+
+    static SendProgress progressOf(const QSignalSpy& followUps, int index)
+    {
+        return followUps.at(index).at(1).value<SendProgress>();
+    }
+
+    static QList<Stage> stagesOf(const QSignalSpy& followUps)
+    {
+        QList<Stage> stages;
+        for (int i = 0; i < followUps.size(); ++i) {
+            stages << progressOf(followUps, i).stage;
+        }
+        return stages;
     }
 
     QString introspect(const QString& path)

@@ -27,6 +27,14 @@ QList<Stage> stagesOf(const QSignalSpy& spy, int ticket)
     return stages;
 }
 
+// A final stage that the route will follow up under `key`.
+SendProgress withKey(Stage stage, const QString& key)
+{
+    SendProgress progress(stage);
+    progress.followUpKey = key;
+    return progress;
+}
+
 struct Fixture {
     FakeFinder finder;
     Outbox outbox{finder};
@@ -112,17 +120,23 @@ private slots:
     {
         QTest::addColumn<SendProgress>("progress");
         QTest::addColumn<QString>("state");
-        QTest::newRow("sent") << SendProgress(Stage::Sent) << QStringLiteral("wysłano");
+        QTest::addColumn<QString>("delivery");
+        QTest::newRow("sent, a report to come") << withKey(Stage::Sent, QStringLiteral("1"))
+                                                << QStringLiteral("wysłano") << QStringLiteral("Czeka na raport");
+        QTest::newRow("sent, no report to come")
+            << SendProgress(Stage::Sent) << QStringLiteral("wysłano") << QStringLiteral("Bez raportu");
         QTest::newRow("handed over") << SendProgress(Stage::HandedOver, QStringLiteral("Pixel"))
-                                     << QStringLiteral("przekazano do telefonu Pixel");
+                                     << QStringLiteral("przekazano do telefonu Pixel")
+                                     << QStringLiteral("Nieznane (telefon nie zgłasza)");
         QTest::newRow("failed") << SendProgress::failed(QStringLiteral("modem jest wyłączony."), QStringLiteral("raw"))
-                                << QStringLiteral("błąd: modem jest wyłączony.");
+                                << QStringLiteral("błąd: modem jest wyłączony.") << QString();
     }
 
     void theLogShowsEachMessageWithItsState()
     {
         QFETCH(SendProgress, progress);
         QFETCH(QString, state);
+        QFETCH(QString, delivery);
         Fixture f;
         FakeRoute modem(QStringLiteral("Modem: A"));
         const int row = f.outbox.send(&modem, kFirst, false);
@@ -134,6 +148,66 @@ private slots:
         QCOMPARE(f.logged(row, SmsLog::Text), kFirst.text);
         QCOMPARE(f.logged(row, SmsLog::State), state);
         QCOMPARE(f.log.index(row, SmsLog::State).data(Qt::ToolTipRole).toString(), progress.technical);
+        QCOMPARE(f.logged(row, SmsLog::Delivery), delivery);
+    }
+
+    // Reports come in any order, each under its own message's ticket; the row keeps when and how it went.
+    void deliveryReportsFollowUpTheirMessages()
+    {
+        Fixture f;
+        FakeRoute modem(QStringLiteral("Modem: A"));
+        const int first = f.outbox.send(&modem, kFirst, false);
+        QTRY_COMPARE(modem.handed().size(), std::size_t(1));
+        SendProgress sent = withKey(Stage::Sent, QStringLiteral("/sms/1"));
+        sent.at = QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7));
+        modem.finish(sent);
+        const int second = f.outbox.send(&modem, kSecond, false);
+        QTRY_COMPARE(modem.handed().size(), std::size_t(2));
+        modem.finish(withKey(Stage::Sent, QStringLiteral("/sms/2")));
+
+        SendProgress delivered(Stage::Delivered, {}, QStringLiteral("kod raportu doręczenia 0x00"));
+        delivered.at = QDateTime(QDate(2026, 12, 8), QTime(9, 6, 40));
+        modem.followUp(QStringLiteral("/sms/2"), delivered);
+        modem.followUp(QStringLiteral("/sms/1"), {Stage::DeliveryPending, {}, QStringLiteral("kod 0x21")});
+        QCOMPARE(f.logged(first, SmsLog::Delivery), QStringLiteral("Doręczenie w toku"));
+        modem.followUp(QStringLiteral("/sms/1"), {Stage::NotDelivered, QStringLiteral("ważność wiadomości minęła"),
+                                                  QStringLiteral("kod raportu doręczenia 0x46")});
+
+        QCOMPARE(stagesOf(f.reports, first),
+                 (QList<Stage>{Stage::Sending, Stage::Sent, Stage::DeliveryPending, Stage::NotDelivered}));
+        QCOMPARE(stagesOf(f.reports, second), (QList<Stage>{Stage::Sending, Stage::Sent, Stage::Delivered}));
+        QCOMPARE(f.logged(second, SmsLog::Delivery), QStringLiteral("Doręczono 09:06:40"));
+        QCOMPARE(f.logged(first, SmsLog::Delivery), QStringLiteral("Nie doręczono: ważność wiadomości minęła"));
+        QCOMPARE(f.log.index(first, SmsLog::Delivery).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("kod raportu doręczenia 0x46"));
+        QCOMPARE(f.logged(first, SmsLog::State), QStringLiteral("wysłano"));
+        QCOMPARE(f.logged(first, SmsLog::Time), QStringLiteral("09:05:07"));
+        QCOMPARE(f.log.rowCount(), 2);
+    }
+
+    // A follow-up counts only for a message its route reported sent with that key; keys are each route's own.
+    void onlyAMessageSentWithItsKeyIsFollowedUp()
+    {
+        Fixture f;
+        FakeRoute modem(QStringLiteral("Modem: A"));
+        FakeRoute other(QStringLiteral("Modem: B"));
+        const int failed = f.outbox.send(&modem, kFirst, false);
+        QTRY_COMPARE(modem.handed().size(), std::size_t(1));
+        modem.finish(SendProgress::failed(QStringLiteral("PIN")));
+        const int sent = f.outbox.send(&other, kSecond, false);
+        QTRY_COMPARE(other.handed().size(), std::size_t(1));
+        other.finish(withKey(Stage::Sent, QStringLiteral("1")));
+        const qsizetype before = f.reports.size();
+
+        modem.followUp(QStringLiteral("1"), {Stage::Delivered});
+        modem.followUp(QString(), {Stage::Delivered});
+        other.followUp(QStringLiteral("2"), {Stage::Delivered});
+        other.followUp(QStringLiteral("1"), {Stage::Sent});
+        QCOMPARE(f.reports.size(), before);
+        other.followUp(QStringLiteral("1"), {Stage::Delivered});
+        QCOMPARE(stagesOf(f.reports, sent).last(), Stage::Delivered);
+        QCOMPARE(stagesOf(f.reports, failed).last(), Stage::Failed);
+        QCOMPARE(f.logged(failed, SmsLog::Delivery), QString());
     }
 
     // The unit answers from the number its commands went to, in whatever form the network writes it.

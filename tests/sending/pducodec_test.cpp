@@ -154,6 +154,43 @@ private slots:
         QCOMPARE(encoded.tpduLength, 28);
     }
 
+    // TP-SRR is bit 5 of the first octet: ModemManager sets it when the message is created with
+    // "delivery-report-request".
+    void readsWhetherASubmitAsksForADeliveryReport_data()
+    {
+        QTest::addColumn<QByteArray>("hex");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("requested");
+        QTest::newRow("tutorial example")
+            << QByteArray("0011000B916407281553F80000AA0AE8329BFD4697D9EC37") << QStringLiteral("hellohello") << false;
+        QTest::newRow("from ModemManager, created with delivery-report-request")
+            << QByteArray("0021000B918406113254F600002631D98C366A0E93A3D88828D7DFD3A00D2AB84981363CE1C607DA00871B20"
+                          "68D31B01")
+            << QStringLiteral("1234#MCI#1#Drzwi {A} [B] |C| ~#") << true;
+    }
+
+    void readsWhetherASubmitAsksForADeliveryReport()
+    {
+        QFETCH(QByteArray, hex);
+        QFETCH(QString, text);
+        QFETCH(bool, requested);
+        const auto submit = pdu::decodeSubmit(hex);
+        QVERIFY(submit.has_value());
+        QCOMPARE(submit->text, text);
+        QCOMPARE(submit->statusReportRequested, requested);
+    }
+
+    // The +CDS example of ModemManager's own tests (src/tests/test-modem-helpers.c): a national recipient, the
+    // service centre's time and the discharge time two hours ahead of UTC, status 0x30.
+    void encodesAStatusReportAsTheNetworkSendsIt()
+    {
+        const QDateTime at(QDate(2012, 9, 11), QTime(7, 40, 36), Qt::OffsetFromUTC, 2 * 3600);
+        const pdu::EncodedPdu encoded =
+            pdu::encodeStatusReport({QStringLiteral("+34656000311"), 0x5A, QStringLiteral("639335936"), at, at, 0x30});
+        QCOMPARE(encoded.hex, QByteArray("07914356060013F1065A098136395339F6219011700463802190117004638030"));
+        QCOMPARE(encoded.tpduLength, 24);
+    }
+
     void refusesCharactersOutsideTheGsmAlphabet()
     {
         QVERIFY(!pdu::toGsm7(QStringLiteral("zażółć")).has_value());

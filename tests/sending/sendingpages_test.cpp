@@ -66,6 +66,7 @@ private slots:
             const std::optional<pdu::Submit> submit = pdu::decodeSubmit(hex);
             QVERIFY(submit);
             QCOMPARE(submit->destination, QLatin1Char('+') + kUnit);
+            QVERIFY(submit->statusReportRequested);
             texts << submit->text;
         }
         QCOMPARE(texts, (QList<QString>{QStringLiteral("0123#S#"), QStringLiteral("0123#RI#1#Jan {K}#")}));
@@ -97,6 +98,63 @@ private slots:
         QCOMPARE(outbox_.log().index(last, SmsLog::Text).data().toString(), QStringLiteral("Tryb serwisowy"));
     }
 
+    // The network's reports follow the message in the window while it is open, and in the log, never as a reply.
+    void theNetworksDeliveryReportShowsInTheWindowAndTheLog()
+    {
+        DisplayBand* parameters = bandWithCommand(pages_, "TForm6", "0123#S#");
+        const QDateTime discharged(QDate(2026, 12, 8), QTime(10, 15, 30), Qt::OffsetFromUTC, 9 * 3600);
+        const QString delivered =
+            QStringLiteral("Doręczono ") + discharged.toLocalTime().toString(QStringLiteral("HH:mm:ss"));
+        modem_->setNextReference(42);
+        QStringList shownLines;
+        int rows = 0;
+        openFromBand(parameters, "SendButton", [&](QWidget* window) {
+            confirm(window);
+            rows = outbox_.log().rowCount();
+            runEventsUntil([&] { return state(rows - 1) == QStringLiteral("wysłano"); }, waitMs);
+            auto* shown = window->findChild<QLabel*>(QStringLiteral("SendStatus"));
+            QVERIFY(modem_->reportDelivery(42, 0x21));
+            runEventsUntil([shown] { return shown->text().contains(QStringLiteral("Doręczenie w toku")); }, waitMs);
+            shownLines << shown->text();
+            QVERIFY(modem_->reportDelivery(42, 0x00, discharged));
+            runEventsUntil([shown] { return shown->text().contains(QStringLiteral("Doręczono")); }, waitMs);
+            shownLines << shown->text();
+        });
+        QCOMPARE(shownLines.size(), 2);
+        for (const QString& shown : shownLines) {
+            QVERIFY2(shown.startsWith(QStringLiteral("Wysłano ")), qPrintable(shown));
+            QVERIFY2(!shown.contains(QStringLiteral("Nowa odpowiedź")), qPrintable(shown));
+        }
+        QVERIFY2(shownLines[0].endsWith(QStringLiteral("\nDoręczenie w toku")), qPrintable(shownLines[0]));
+        QVERIFY2(shownLines[1].endsWith(QLatin1Char('\n') + delivered), qPrintable(shownLines[1]));
+        QCOMPARE(outbox_.log().rowCount(), rows);
+        QCOMPARE(delivery(rows - 1), delivered);
+        QCOMPARE(state(rows - 1), QStringLiteral("wysłano"));
+    }
+
+    // After the window is closed, the log still learns what became of the message.
+    void aMessageTheNetworkGaveUpOnSaysWhyInTheLog()
+    {
+        DisplayBand* parameters = bandWithCommand(pages_, "TForm6", "0123#S#");
+        modem_->setNextReference(43);
+        int row = 0;
+        openFromBand(parameters, "SendButton", [&](QWidget* window) {
+            confirm(window);
+            row = outbox_.log().rowCount() - 1;
+            runEventsUntil([&] { return delivery(row) == QStringLiteral("Czeka na raport"); }, waitMs);
+        });
+        QCOMPARE(delivery(row), QStringLiteral("Czeka na raport"));
+        QVERIFY(modem_->reportDelivery(43, 0x46));
+        QVERIFY(runEventsUntil([&] { return delivery(row) != QStringLiteral("Czeka na raport"); }, waitMs));
+        QCOMPARE(delivery(row), QStringLiteral("Nie doręczono: ważność wiadomości minęła"));
+        QVERIFY(outbox_.log()
+                    .index(row, SmsLog::Delivery)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .endsWith(QStringLiteral("0x46")));
+        QCOMPARE(outbox_.log().rowCount(), row + 1);
+    }
+
 private:
     // Types the unit's number, waits for the modem to be offered, and presses "Wyślij".
     void confirm(QWidget* window)
@@ -108,6 +166,7 @@ private:
     }
 
     QString state(int row) const { return outbox_.log().index(row, SmsLog::State).data().toString(); }
+    QString delivery(int row) const { return outbox_.log().index(row, SmsLog::Delivery).data().toString(); }
 
     ModemTestBench bench_;
     SimulatedModem* modem_ = nullptr;

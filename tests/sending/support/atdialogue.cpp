@@ -1,5 +1,7 @@
 #include "atdialogue.h"
 
+#include "pducodec.h"
+
 #include <QRegularExpression>
 #include <algorithm>
 #include <array>
@@ -112,6 +114,23 @@ int AtDialogue::storeReceived(const QByteArray& pduHex, int tpduLength)
 QByteArray AtDialogue::newMessageIndication(int index)
 {
     return "\r\n+CMTI: \"SM\"," + QByteArray::number(index) + "\r\n";
+}
+
+QByteArray AtDialogue::statusReportIndication(const QByteArray& pduHex, int tpduLength)
+{
+    const QByteArray indication = "\r\n+CDS: " + QByteArray::number(tpduLength) + "\r\n" + pduHex + "\r\n";
+    transcript_ << QStringLiteral(">> ") + printable(indication);
+    return indication;
+}
+
+std::optional<AtDialogue::Accepted> AtDialogue::accepted(int reference) const
+{
+    for (auto it = accepted_.crbegin(); it != accepted_.crend(); ++it) {
+        if (it->reference == reference) {
+            return *it;
+        }
+    }
+    return std::nullopt;
 }
 
 AtDialogue::Command AtDialogue::parse(const QString& line)
@@ -332,14 +351,23 @@ QByteArray AtDialogue::answerPdu(const QByteArray& pdu)
     const NextSend outcome = std::exchange(nextSend_, NextSend::Accept);
     QByteArray reply;
     if (outcome == NextSend::Accept) {
-        reply = ok({QStringLiteral("+CMGS: %1").arg(nextReference_++ % 256)});
+        reply = accept(pdu);
     } else if (outcome == NextSend::Hold) {
-        held_ = ok({QStringLiteral("+CMGS: %1").arg(nextReference_++ % 256)});
+        held_ = accept(pdu);
     } else if (outcome == NextSend::Refuse) {
         reply = cmsError(refusalCode_);
     }
     transcript_ << (reply.isEmpty() ? QStringLiteral(">> (no answer)") : QStringLiteral(">> ") + printable(reply));
     return reply;
+}
+
+// The network takes the message and gives it the next reference, one octet.
+QByteArray AtDialogue::accept(const QByteArray& pdu)
+{
+    const int reference = nextReference_++ % 256;
+    const std::optional<pdu::Submit> submit = pdu::decodeSubmit(pdu);
+    accepted_ << Accepted{reference, submit ? submit->destination : QString(), submit && submit->statusReportRequested};
+    return ok({QStringLiteral("+CMGS: %1").arg(reference)});
 }
 
 QString AtDialogue::iccidSemiOctets() const

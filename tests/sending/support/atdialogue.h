@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <utility>
 
 namespace velmora::test {
@@ -47,10 +48,25 @@ public:
     // The answer to the message held, once; empty while none is held.
     QByteArray releaseHeld() { return std::exchange(held_, {}); }
 
+    // The next message accepted gets this reference, as one sent after that many others (it wraps at 256).
+    void setNextReference(int reference) { nextReference_ = reference; }
+
     // Stores a received message (hex PDU with its SMSC field) and returns its index in "SM".
     int storeReceived(const QByteArray& pduHex, int tpduLength);
     // The unsolicited result that announces a stored message.
     static QByteArray newMessageIndication(int index);
+    // The unsolicited result that hands a status report over without storing it, as "+CNMI=...,1," asks; it
+    // goes into the transcript.
+    QByteArray statusReportIndication(const QByteArray& pduHex, int tpduLength);
+
+    // A message the network took: its reference and what its SUBMIT asked for.
+    struct Accepted {
+        int reference = 0;
+        QString destination;
+        bool statusReportRequested = false;
+    };
+    // The latest message accepted with that reference, if any.
+    std::optional<Accepted> accepted(int reference) const;
 
     const QList<QByteArray>& submittedPdus() const { return submitted_; }
     // Every command and answer, for the log of a failed test.
@@ -75,6 +91,7 @@ private:
     QByteArray answerLine(const QString& line);
     QByteArray answer(const Command& command);
     QByteArray answerPdu(const QByteArray& pdu);
+    QByteArray accept(const QByteArray& pdu);
 
     QByteArray answerIdentity(const Command& command);
     QByteArray answerSim(const Command& command);
@@ -104,6 +121,7 @@ private:
     QMap<int, StoredMessage> storage_;
     int nextIndex_ = 1;
     QList<QByteArray> submitted_;
+    QList<Accepted> accepted_;
     QStringList transcript_;
 };
 

@@ -304,6 +304,12 @@ QByteArray encodeServiceCentre(const QString& serviceCentre)
     return field;
 }
 
+// The PDU as a modem prints it, and the length it gives with it.
+EncodedPdu withServiceCentre(const QString& serviceCentre, const QByteArray& tpdu)
+{
+    return {(encodeServiceCentre(serviceCentre) + tpdu).toHex().toUpper(), static_cast<int>(tpdu.size())};
+}
+
 // TP-SCTS: local date and time in swapped semi-octets, then the offset in quarters of an hour with its
 // sign in bit 3.
 QByteArray encodeTimestamp(const QDateTime& timestamp)
@@ -407,6 +413,7 @@ std::optional<Submit> decodeSubmit(QByteArrayView hex)
     Submit submit;
     submit.messageReference = *reference;
     submit.hasUserDataHeader = (*firstOctet & 0x40) != 0;
+    submit.statusReportRequested = (*firstOctet & 0x20) != 0;
     const auto destination = readAddress(reader);
     const auto protocolIdentifier = reader.next();
     const auto dataCodingScheme = reader.next();
@@ -442,7 +449,19 @@ EncodedPdu encodeDeliver(const Deliver& message)
         tpdu += static_cast<char>(ucs2.size());
         tpdu += ucs2;
     }
-    return {(encodeServiceCentre(message.serviceCentre) + tpdu).toHex().toUpper(), static_cast<int>(tpdu.size())};
+    return withServiceCentre(message.serviceCentre, tpdu);
+}
+
+EncodedPdu encodeStatusReport(const StatusReport& report)
+{
+    QByteArray tpdu;
+    tpdu += static_cast<char>(0x06); // SMS-STATUS-REPORT, no more messages waiting, no parameters after the status
+    tpdu += static_cast<char>(report.messageReference & 0xFF);
+    tpdu += encodeAddress(report.recipient);
+    tpdu += encodeTimestamp(report.serviceCentreTime);
+    tpdu += encodeTimestamp(report.dischargeTime);
+    tpdu += static_cast<char>(report.status & 0xFF);
+    return withServiceCentre(report.serviceCentre, tpdu);
 }
 
 } // namespace velmora::test::pdu

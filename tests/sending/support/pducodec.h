@@ -18,7 +18,8 @@ struct Submit {
     QString text;        // empty for 8-bit data
     Alphabet alphabet = Alphabet::Gsm7;
     int messageReference = 0;
-    bool hasUserDataHeader = false; // one part of a longer text; `text` holds this part only
+    bool hasUserDataHeader = false;     // one part of a longer text; `text` holds this part only
+    bool statusReportRequested = false; // TP-SRR: the network is to report the delivery
 };
 
 // Decodes hex digits that start with the SMSC field ("00" when the modem's default SMSC is used).
@@ -39,6 +40,18 @@ struct EncodedPdu {
 };
 
 EncodedPdu encodeDeliver(const Deliver& message);
+
+// An SMS-STATUS-REPORT: the network's word on the delivery of a message that asked for it.
+struct StatusReport {
+    QString serviceCentre;       // "+" and digits; empty for an SMSC field of length 0
+    int messageReference = 0;    // the reference the network gave the message ("+CMGS: <mr>")
+    QString recipient;           // the message's destination, as its SUBMIT gave it
+    QDateTime serviceCentreTime; // when the service centre took the message
+    QDateTime dischargeTime;     // when it was delivered, or when the service centre gave up
+    int status = 0;              // TP-ST: 0x00-0x1F delivered, 0x20-0x3F still trying, 0x40-0x7F given up
+};
+
+EncodedPdu encodeStatusReport(const StatusReport& report);
 
 // GSM 03.38 default alphabet with its extension table: one septet per character, two (0x1B and the
 // extension's code) for "{", "}", "[", "]", "~", "\", "|", "^", "€" and form feed. Nothing when a

@@ -73,6 +73,32 @@ void SimulatedModem::deliverSms(const QString& originator, const QString& text, 
     }
 }
 
+bool SimulatedModem::reportDelivery(int reference, int status, const QDateTime& discharged)
+{
+    const std::optional<AtDialogue::Accepted> message = dialogue_.accepted(reference);
+    if (!message || !message->statusReportRequested) {
+        return false;
+    }
+    // The service centre took the message a moment before it was discharged.
+    sendStatusReport(
+        {profile_.serviceCentre, reference, message->destination, discharged.addSecs(-5), discharged, status});
+    return true;
+}
+
+void SimulatedModem::sendStatusReport(const pdu::StatusReport& report)
+{
+    if (gone_ || !connection_) {
+        return;
+    }
+    const pdu::EncodedPdu encoded = pdu::encodeStatusReport(report);
+    connection_->write(dialogue_.statusReportIndication(encoded.hex, encoded.tpduLength));
+}
+
+void SimulatedModem::setNextReference(int reference)
+{
+    dialogue_.setNextReference(reference);
+}
+
 std::optional<pdu::Submit> SimulatedModem::lastSubmit() const
 {
     const QList<QByteArray>& pdus = submittedPdus();

@@ -48,6 +48,15 @@ public:
     void deliverSms(const QString& originator, const QString& text,
                     const QDateTime& timestamp = QDateTime::currentDateTime());
 
+    // The network's report on the message it accepted with `reference` ("+CMGS: <mr>"), handed to ModemManager
+    // with +CDS: delivered, still trying or given up, as `status` (TP-ST) says. False, and nothing sent, when that
+    // message did not ask for a report or no message has that reference.
+    bool reportDelivery(int reference, int status, const QDateTime& discharged = QDateTime::currentDateTime());
+    // A report as the network would hand it over, whether or not it answers a message sent.
+    void sendStatusReport(const pdu::StatusReport& report);
+    // The next message accepted gets this reference (0 to 255), as after that many others.
+    void setNextReference(int reference);
+
     // Each SMS-SUBMIT received after AT+CMGS, as hex digits, in order.
     const QList<QByteArray>& submittedPdus() const { return dialogue_.submittedPdus(); }
     std::optional<pdu::Submit> lastSubmit() const;
