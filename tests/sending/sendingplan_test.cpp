@@ -25,8 +25,8 @@ const QString kUnit = QStringLiteral("48601123456");
 
 } // namespace
 
-// A unit's configuration gathered on a page and sent from the plan window through the real ModemManager and a
-// simulated modem: stopped by a refusal and resumed, nothing sent twice.
+// A unit's configuration gathered on three pages and sent from the plan window through the real ModemManager and a
+// simulated modem, each command confirmed by the network's delivery report, or stopped by a refusal and resumed.
 class SendingPlanTest : public QObject {
     Q_OBJECT
 
@@ -46,7 +46,34 @@ private slots:
         }
     }
 
-    // A second press sends only what has not gone.
+    void eachCommandWaitsForThePreviousOnesReport()
+    {
+        gather({{"TForm6", "0123#S#"}, {"TForm7", "0123#RI#1#Jan {K}#"}, {"TForm3", "0123#SM#10000#"}});
+        modem_->setNextReference(40);
+        whilePlanOpen([this](QWidget* window) {
+            child<QCheckBox>(window, QStringLiteral("PlanWait"))->setChecked(true);
+            send(window);
+            QVERIFY(runEventsUntil([this] { return modem_->submittedPdus().size() == 1; }, waitMs));
+            for (int row = 0; row < 3; ++row) {
+                // The network reports on a message once the modem has it sent; until then nothing more goes.
+                QVERIFY(
+                    runEventsUntil([this, row] { return state(row).startsWith(QStringLiteral("wysłano ")); }, waitMs));
+                QVERIFY(!runEventsUntil([this, row] { return modem_->submittedPdus().size() > row + 1; }, 1000));
+                QVERIFY(modem_->reportDelivery(40 + row, 0));
+                QVERIFY(runEventsUntil([this, row] { return state(row).startsWith(QStringLiteral("doręczono ")); },
+                                       waitMs));
+                QVERIFY(runEventsUntil([this, row] { return modem_->submittedPdus().size() == std::min(row + 2, 3); },
+                                       waitMs));
+            }
+            QVERIFY(runEventsUntil([this] { return !plan()->isSending(); }, waitMs));
+            QCOMPARE(child<QLabel>(window, QStringLiteral("PlanStatus"))->text(),
+                     QStringLiteral("Plan wysłany w całości."));
+        });
+        QCOMPARE(submittedTexts(), (QStringList{QStringLiteral("0123#S#"), QStringLiteral("0123#RI#1#Jan {K}#"),
+                                                QStringLiteral("0123#SM#10000#")}));
+    }
+
+    // The plan of the run keeps its three rows sent: a second press sends only what has not gone.
     void aRefusedCommandStopsThePlanAndTheNextPressSendsTheRest()
     {
         gather({{"TForm6", "0123#F#"}, {"TForm6", "0123#E#1#"}, {"TForm6", "0123#L#10#"}});
@@ -59,21 +86,21 @@ private slots:
             modem_->refuseNextSend(500);
             modem_->releaseHeldSend();
             QVERIFY(runEventsUntil([this] { return !plan()->isSending(); }, waitMs));
-            QVERIFY2(state(1).startsWith(QStringLiteral("błąd: ")), qPrintable(state(1)));
-            QCOMPARE(state(2), QStringLiteral("czeka"));
+            QVERIFY2(state(4).startsWith(QStringLiteral("błąd: ")), qPrintable(state(4)));
+            QCOMPARE(state(5), QStringLiteral("czeka"));
             const QString status = child<QLabel>(window, QStringLiteral("PlanStatus"))->text();
-            QVERIFY2(status.startsWith(QStringLiteral("Polecenie 2 nie zostało wysłane: ")) &&
-                         status.endsWith(QStringLiteral(" „Wyślij plan” wyśle dalej od polecenia 2.")),
+            QVERIFY2(status.startsWith(QStringLiteral("Polecenie 5 nie zostało wysłane: ")) &&
+                         status.endsWith(QStringLiteral(" „Wyślij plan” wyśle dalej od polecenia 5.")),
                      qPrintable(status));
 
             child<QPushButton>(window, QStringLiteral("PlanSend"))->click();
             QVERIFY(runEventsUntil(
-                [this] { return !plan()->isSending() && state(2).startsWith(QStringLiteral("wysłano ")); }, waitMs));
+                [this] { return !plan()->isSending() && state(5).startsWith(QStringLiteral("wysłano ")); }, waitMs));
         });
         QCOMPARE(submittedTexts().mid(before),
                  (QStringList{QStringLiteral("0123#F#"), QStringLiteral("0123#E#1#"), QStringLiteral("0123#E#1#"),
                               QStringLiteral("0123#L#10#")}));
-        for (int row = 0; row < 3; ++row) {
+        for (int row = 0; row < 6; ++row) {
             QVERIFY2(!state(row).startsWith(QStringLiteral("błąd")), qPrintable(state(row)));
         }
     }
