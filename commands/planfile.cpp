@@ -3,6 +3,7 @@
 #include "encoding.h"
 #include "ikucode.h"
 #include "rules.h"
+#include "systemparameters.h"
 
 #include <algorithm>
 #include <array>
@@ -121,15 +122,21 @@ std::optional<std::string> planCommandFault(std::string_view command)
     if (!command.starts_with('#')) {
         return std::string("polecenie nie zaczyna się znakiem „#”");
     }
+    // The balance check number is the one text a page lets through with codes up to 255: a plan saved from it
+    // must open again.
+    if (command.starts_with(kBalanceCheckCode)) {
+        const std::string_view number = command.substr(kBalanceCheckCode.size());
+        if (number.empty()) {
+            return std::string("brak numeru badania stanu konta po „#K”");
+        }
+        if (balanceCheckNumberRule()(number)) {
+            return std::string("numer badania stanu konta zawiera znak sterujący lub nieznany centrali");
+        }
+        return std::nullopt;
+    }
     if (kUnitCharacters(command)) {
         return std::string(
             "polecenie zawiera znak, którego centrala nie przyjmie (sterujący lub o kodzie powyżej 125)");
-    }
-    if (command.starts_with(kBalanceCheckCode)) {
-        if (command.size() == kBalanceCheckCode.size()) {
-            return std::string("brak numeru badania stanu konta po „#K”");
-        }
-        return std::nullopt;
     }
     const std::size_t codeEnd = command.find('#', 1);
     const std::string_view code = command.substr(1, codeEnd == std::string_view::npos ? command.npos : codeEnd - 1);

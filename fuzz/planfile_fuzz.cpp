@@ -18,12 +18,21 @@ bool isUnitByte(char c)
     return byte >= 32 && byte <= 125;
 }
 
+// The balance check number may hold letters above code 125, as its page lets through; never a control character.
+bool isBalanceNumberByte(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 32 && byte != 127;
+}
+
 void checkEntry(const PlanEntry& entry)
 {
     const std::string& command = entry.command;
     require(!planCommandFault(command), "an opened command passes the row check", command);
-    require(std::all_of(command.begin(), command.end(), isUnitByte),
-            "an opened command holds no control character and none above code 125", command);
+    const bool balanceNumber = command.starts_with("#K");
+    require(std::all_of(command.begin(), command.end(), balanceNumber ? isBalanceNumberByte : isUnitByte),
+            "an opened command holds no control character and, but for a balance check number, none above code 125",
+            command);
     require(command.starts_with('#') && (command.ends_with('#') || command.starts_with("#K")),
             "an opened command begins with \"#\" and closes with one, or is a balance check number", command);
     require(!entry.title.empty() && std::none_of(entry.title.begin(), entry.title.end(),
