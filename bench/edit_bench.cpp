@@ -6,8 +6,8 @@
 // Usage: velmora-edit-bench MODE COUNT. Prints nanoseconds per operation. Only measuredLoop() does the
 // measured work, so `valgrind --tool=callgrind --collect-atstart=no --toggle-collect=*measuredLoop*` counts
 // its instructions alone.
-#include "errorbox.h"
 #include "mainpage.h"
+#include "measuredloop.h"
 #include "page.h"
 #include "pageset.h"
 
@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -25,11 +24,6 @@
 namespace {
 
 // The measured operations never refuse; a box would only stall the loop.
-class SilentErrorBox final : public velmora::ErrorBox {
-public:
-    void report(const QString& /*message*/) override {}
-};
-
 void pressKey(QLineEdit* field, Qt::Key key, const QString& text)
 {
     QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -69,13 +63,6 @@ QLineEdit* bareField(QWidget* owner)
     return field;
 }
 
-[[gnu::noinline]] void measuredLoop(const std::function<void(int)>& operation, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        operation(i);
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -87,7 +74,7 @@ int main(int argc, char** argv)
     const std::string_view mode = argv[1];
     const int count = std::atoi(argv[2]);
     QApplication app(argc, argv);
-    SilentErrorBox errors;
+    velmora::bench::SilentErrorBox errors;
     velmora::PageSet pages(errors);
     // Editing is measured on pages as the user has them: opened, so their controls are made.
     for (velmora::Page* page : pages.mainPage().findChildren<velmora::Page*>()) {
@@ -119,16 +106,12 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    // The first edits load fonts and fill caches that every later edit finds ready.
-    measuredLoop(operation, 4);
-    const auto start = std::chrono::steady_clock::now();
-    measuredLoop(operation, count);
-    const auto elapsed = std::chrono::steady_clock::now() - start;
+    const double nanoseconds = velmora::bench::nanosecondsPerOperation(operation, count);
     // A press that composed nothing would be measured cheap for the wrong reason.
     if (mode == "press" && parameters->findChild<QLineEdit*>(QStringLiteral("Edit7"))->text().isEmpty()) {
         std::fprintf(stderr, "the press composed no command\n");
         return 1;
     }
-    std::printf("%.0f\n", std::chrono::duration<double, std::nano>(elapsed).count() / count);
+    std::printf("%.0f\n", nanoseconds);
     return 0;
 }

@@ -3,7 +3,7 @@
 //   move  one row moved a place down, then back up
 // Usage: velmora-plan-bench MODE COUNT. Prints nanoseconds per operation. Only measuredLoop() does the measured
 // work, so `valgrind --tool=callgrind --collect-atstart=no --toggle-collect=*measuredLoop*` counts it alone.
-#include "errorbox.h"
+#include "measuredloop.h"
 #include "outbox.h"
 #include "plan.h"
 #include "planstore.h"
@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QWindow>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -23,11 +22,6 @@
 namespace {
 
 constexpr int kRows = 200;
-
-class SilentErrorBox final : public velmora::ErrorBox {
-public:
-    void report(const QString& /*message*/) override {}
-};
 
 class SilentQuestions final : public velmora::QuestionBox {
 public:
@@ -57,13 +51,6 @@ void fill(velmora::Plan& plan)
     }
 }
 
-[[gnu::noinline]] void measuredLoop(const std::function<void(int)>& operation, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        operation(i);
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -78,7 +65,7 @@ int main(int argc, char** argv)
     NoRoutes finder;
     velmora::Outbox outbox(finder);
     velmora::Plan plan(outbox);
-    SilentErrorBox errors;
+    velmora::bench::SilentErrorBox errors;
     SilentQuestions questions;
     NoFiles files;
     velmora::PlanWindow window(plan, outbox, errors, questions, files);
@@ -119,14 +106,11 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    measuredLoop(operation, 4);
-    const auto start = std::chrono::steady_clock::now();
-    measuredLoop(operation, count);
-    const auto elapsed = std::chrono::steady_clock::now() - start;
+    const double nanoseconds = velmora::bench::nanosecondsPerOperation(operation, count);
     if (plan.rowCount() != kRows) {
         std::fprintf(stderr, "the plan holds %d rows, not %d\n", plan.rowCount(), kRows);
         return 1;
     }
-    std::printf("%.0f\n", std::chrono::duration<double, std::nano>(elapsed).count() / count);
+    std::printf("%.0f\n", nanoseconds);
     return 0;
 }

@@ -1,8 +1,5 @@
-#include "modemroutes.h"
-#include "modemtestbench.h"
-#include "outbox.h"
 #include "pagetest.h"
-#include "scriptedquestions.h"
+#include "programonmodem.h"
 #include "testmain.h"
 #include "waits.h"
 
@@ -13,34 +10,12 @@
 using namespace velmora;
 using namespace velmora::test;
 
-namespace {
-
-constexpr int waitMs = 60000;
-const QString kUnit = QStringLiteral("48601123456");
-
-} // namespace
-
 // From the pages to the modem and back: the user presses "Wyślij" on one page and then on another while the first
 // message is still on its way, through the real ModemManager and a simulated modem.
-class SendingPagesTest : public QObject {
+class SendingPagesTest : public ProgramOnModem {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(bench_.start(), qPrintable(bench_.errorString()));
-        QVERIFY2(bench_.startModemManager(), qPrintable(bench_.errorString()));
-        modem_ = bench_.plugInModem();
-        QVERIFY2(modem_, qPrintable(bench_.errorString()));
-    }
-
-    void cleanup()
-    {
-        if (QTest::currentTestFailed()) {
-            qInfo().noquote() << bench_.diagnostics();
-        }
-    }
-
     void twoPagesPressedInQuickSuccessionSendTwoMessagesInOrder()
     {
         // The modem is switched off: the first press asks first. The first message is held in the modem until
@@ -167,14 +142,6 @@ private:
 
     QString state(int row) const { return outbox_.log().index(row, SmsLog::State).data().toString(); }
     QString delivery(int row) const { return outbox_.log().index(row, SmsLog::Delivery).data().toString(); }
-
-    ModemTestBench bench_;
-    SimulatedModem* modem_ = nullptr;
-    RecordingErrorBox errors_;
-    ScriptedQuestions questions_;
-    ModemFinder finder_{std::chrono::seconds(60)};
-    Outbox outbox_{finder_};
-    PageSet pages_{errors_, Sending{outbox_, questions_}};
 };
 
 VELMORA_TEST_MAIN(SendingPagesTest)

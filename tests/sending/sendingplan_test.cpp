@@ -1,11 +1,8 @@
 #include "mainpage.h"
 #include "modal.h"
-#include "modemroutes.h"
-#include "modemtestbench.h"
-#include "outbox.h"
 #include "pagetest.h"
 #include "plan.h"
-#include "scriptedquestions.h"
+#include "programonmodem.h"
 #include "testmain.h"
 #include "waits.h"
 
@@ -18,34 +15,12 @@
 using namespace velmora;
 using namespace velmora::test;
 
-namespace {
-
-constexpr int waitMs = 60000;
-const QString kUnit = QStringLiteral("48601123456");
-
-} // namespace
-
 // A unit's configuration gathered on three pages and sent from the plan window through the real ModemManager and a
 // simulated modem, each command confirmed by the network's delivery report, or stopped by a refusal and resumed.
-class SendingPlanTest : public QObject {
+class SendingPlanTest : public ProgramOnModem {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(bench_.start(), qPrintable(bench_.errorString()));
-        QVERIFY2(bench_.startModemManager(), qPrintable(bench_.errorString()));
-        modem_ = bench_.plugInModem();
-        QVERIFY2(modem_, qPrintable(bench_.errorString()));
-    }
-
-    void cleanup()
-    {
-        if (QTest::currentTestFailed()) {
-            qInfo().noquote() << bench_.diagnostics();
-        }
-    }
-
     void eachCommandWaitsForThePreviousOnesReport()
     {
         gather({{"TForm6", "0123#S#"}, {"TForm7", "0123#RI#1#Jan {K}#"}, {"TForm3", "0123#SM#10000#"}});
@@ -161,13 +136,6 @@ private:
         return texts;
     }
 
-    ModemTestBench bench_;
-    SimulatedModem* modem_ = nullptr;
-    RecordingErrorBox errors_;
-    ScriptedQuestions questions_;
-    ModemFinder finder_{std::chrono::seconds(60)};
-    Outbox outbox_{finder_};
-    PageSet pages_{errors_, Sending{outbox_, questions_}};
     QWidget* window_ = nullptr;
 };
 
