@@ -205,6 +205,24 @@ TEST(PlanFile, RefusesABadFileWhole)
         {"NUL", header + std::string("Definiowanie nagłówka\t#N#D\0m#\nkoniec 1\n"sv),
          "Polecenie 1 planu (wiersz 2 pliku): polecenie zawiera znak, którego centrala nie przyjmie (sterujący lub "
          "o kodzie powyżej 125)."},
+        {"stray # in a number", header + "Definiowanie Centrum SMS\t#0#4860#1000310#\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): pola polecenia „0” nie mają postaci, jaką składa program (np. zbędny "
+         "lub brakujący znak „#”)."},
+        {"doubled closing #", header + "Definiowanie nazwy czujki\t#MCI#3#Kuchnia##\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): pola polecenia „MCI” nie mają postaci, jaką składa program (np. "
+         "zbędny lub brakujący znak „#”)."},
+        {"field after a command without any", header + "Definiowanie trybu serwisowego\t#S#1#\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): pola polecenia „S” nie mają postaci, jaką składa program (np. "
+         "zbędny lub brakujący znak „#”)."},
+        {"empty selection", header + "Usuwanie czujek z systemu\t#CN##\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): pola polecenia „CN” nie mają postaci, jaką składa program (np. "
+         "zbędny lub brakujący znak „#”)."},
+        {"mask of other digits", header + "Definiowanie maski SMS\t#SM#10200#\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): pola polecenia „SM” nie mają postaci, jaką składa program (np. "
+         "zbędny lub brakujący znak „#”)."},
+        {"four user numbers", header + "Definiowanie numerów\t#G#48601123456####\nkoniec 1\n",
+         "Polecenie 1 planu (wiersz 2 pliku): pola polecenia „G” nie mają postaci, jaką składa program (np. "
+         "zbędny lub brakujący znak „#”)."},
         {"balance check without a number", header + "Definiowanie numeru badania stanu konta\t#K\nkoniec 1\n",
          "Polecenie 1 planu (wiersz 2 pliku): brak numeru badania stanu konta po „#K”."},
         {"balance check with a control character",
