@@ -6,8 +6,6 @@
 #include "qrwindow.h"
 #include "sendwindow.h"
 
-#include <QLineEdit>
-
 namespace velmora {
 
 HandoffWindows::HandoffWindows(QWidget* owner, ErrorBox& errors, std::optional<Sending> sending)
@@ -79,7 +77,6 @@ void HandoffWindows::showPlan()
     makeWindows();
     if (planWindow_ == nullptr) {
         planWindow_ = new PlanWindow(plan(), sending_->outbox, errors_, sending_->questions, planFiles_, owner_);
-        planWindow_->numberField()->setText(sendWindow_->numberField()->text());
         keepAlike(sendWindow_->numberField(), planWindow_->numberField());
     }
     planWindow_->showPlan();

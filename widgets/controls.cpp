@@ -85,6 +85,7 @@ void keepAlike(QLineEdit* first, QLineEdit* second)
             }
         };
     };
+    second->setText(first->text());
     QObject::connect(first, &QLineEdit::textChanged, second, copy(second));
     QObject::connect(second, &QLineEdit::textChanged, first, copy(first));
 }

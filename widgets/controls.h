@@ -42,7 +42,7 @@ QLineEdit* makeEdit(QWidget* parent, const char* name);
 // A field for a phone number in international form: digits only, with an example as its placeholder.
 QLineEdit* makeNumberField(QWidget* parent, const char* name, const QString& hint);
 
-// Keeps two fields' texts alike, whichever of them is typed in.
+// Keeps two fields' texts alike, whichever of them is typed in; the second starts with the first's text.
 void keepAlike(QLineEdit* first, QLineEdit* second);
 
 // A "Treść SMS" button whose tool tip names the section of the unit's manual. It never reacts to Enter in
