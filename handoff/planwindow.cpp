@@ -28,13 +28,6 @@ namespace {
 
 const QString kFileFilter = QStringLiteral("Plany wysyłki (*.plan);;Wszystkie pliki (*)");
 
-QLabel* makeBuddy(QWidget* parent, const QString& text, QWidget* buddy)
-{
-    QLabel* label = makeLabel(parent, nullptr, text);
-    label->setBuddy(buddy);
-    return label;
-}
-
 QTableView* makeList(QWidget* parent, Plan& plan)
 {
     auto* list = new QTableView(parent);
@@ -73,29 +66,27 @@ QString DialogPlanFiles::chooseToSave(QWidget* parent)
 PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, QuestionBox& questions, PlanFiles& files,
                        QWidget* parent)
     : QDialog(parent), plan_(plan), outbox_(outbox), errors_(errors), questions_(questions), files_(files),
-      list_(makeList(this, plan)),
-      up_(makeComposeButton(this, "PlanUp", QStringLiteral("Przesuwa wybrane polecenie o jedno wyżej"),
-                            QStringLiteral("W górę"))),
-      down_(makeComposeButton(this, "PlanDown", QStringLiteral("Przesuwa wybrane polecenie o jedno niżej"),
-                              QStringLiteral("W dół"))),
-      remove_(makeComposeButton(this, "PlanRemove", QStringLiteral("Usuwa wybrane polecenie z planu"),
-                                QStringLiteral("Usuń"))),
+      list_(makeList(this, plan)), up_(makeButton(this, "PlanUp", QStringLiteral("W górę"),
+                                                  QStringLiteral("Przesuwa wybrane polecenie o jedno wyżej"))),
+      down_(makeButton(this, "PlanDown", QStringLiteral("W dół"),
+                       QStringLiteral("Przesuwa wybrane polecenie o jedno niżej"))),
+      remove_(
+          makeButton(this, "PlanRemove", QStringLiteral("Usuń"), QStringLiteral("Usuwa wybrane polecenie z planu"))),
       iku_(makeEdit(this, "PlanIku")),
       number_(makeNumberField(this, "PlanNumber",
                               QStringLiteral("Numer karty SIM centrali w postaci międzynarodowej: kod kraju i "
                                              "numer, same cyfry."))),
       route_(new RouteBox("PlanRoute", this)),
       wait_(new QCheckBox(QStringLiteral("Czekaj na potwierdzenie centrali przed kolejnym poleceniem"), this)),
-      send_(makeComposeButton(this, "PlanSend",
-                              QStringLiteral("Wysyła po kolei polecenia planu, które jeszcze nie zostały wysłane"),
-                              QStringLiteral("Wyślij plan"))),
-      stop_(makeComposeButton(this, "PlanStop", QStringLiteral("Kończy wysyłanie po wiadomości, która jest w drodze"),
-                              QStringLiteral("Zatrzymaj"))),
+      send_(makeButton(this, "PlanSend", QStringLiteral("Wyślij plan"),
+                       QStringLiteral("Wysyła po kolei polecenia planu, które jeszcze nie zostały wysłane"))),
+      stop_(makeButton(this, "PlanStop", QStringLiteral("Zatrzymaj"),
+                       QStringLiteral("Kończy wysyłanie po wiadomości, która jest w drodze"))),
       status_(makeLabel(this, "PlanStatus", QString())),
-      save_(makeComposeButton(this, "PlanSave", QStringLiteral("Zapisuje polecenia planu do pliku, bez kodu IKU"),
-                              QStringLiteral("Zapisz plan…"))),
-      open_(makeComposeButton(this, "PlanOpen", QStringLiteral("Zastępuje plan poleceniami z pliku"),
-                              QStringLiteral("Otwórz plan…")))
+      save_(makeButton(this, "PlanSave", QStringLiteral("Zapisz plan…"),
+                       QStringLiteral("Zapisuje polecenia planu do pliku, bez kodu IKU"))),
+      open_(makeButton(this, "PlanOpen", QStringLiteral("Otwórz plan…"),
+                       QStringLiteral("Zastępuje plan poleceniami z pliku")))
 {
     setObjectName(QStringLiteral("PlanWindow"));
     setWindowTitle(QStringLiteral("Plan wysyłki do centrali"));
@@ -109,7 +100,7 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, QuestionBox
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     status_->setMinimumHeight(status_->fontMetrics().lineSpacing() * 3);
-    QPushButton* close = makeComposeButton(this, "PlanClose", QString(), QStringLiteral("Zamknij"));
+    QPushButton* close = makeButton(this, "PlanClose", QStringLiteral("Zamknij"));
 
     auto* rowButtons = new QVBoxLayout;
     rowButtons->addWidget(up_);

@@ -94,13 +94,11 @@ QrWindow::QrWindow(QWidget* parent)
     layout->addWidget(makeLabel(this, nullptr,
                                 QStringLiteral("Zeskanuj kod aparatem telefonu: otworzy się wiadomość SMS z gotową "
                                                "treścią komendy.")));
-    QLabel* numberLabel = makeLabel(this, nullptr, QStringLiteral("Numer karty SIM centrali (opcjonalnie):"));
-    numberLabel->setBuddy(number_);
-    layout->addWidget(numberLabel);
+    layout->addWidget(makeBuddy(this, QStringLiteral("Numer karty SIM centrali (opcjonalnie):"), number_));
     layout->addWidget(number_);
     layout->addWidget(code_, 1);
     layout->addWidget(text_);
-    QPushButton* close = makeComposeButton(this, nullptr, QString(), QStringLiteral("Zamknij"));
+    QPushButton* close = makeButton(this, nullptr, QStringLiteral("Zamknij"));
     layout->addWidget(close, 0, Qt::AlignRight);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     connect(number_, &QLineEdit::textChanged, this, &QrWindow::refresh);

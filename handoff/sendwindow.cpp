@@ -23,13 +23,6 @@ QString clockTime(const QDateTime& at)
     return at.toLocalTime().toString(QStringLiteral("HH:mm:ss"));
 }
 
-QLabel* makeBuddy(QWidget* parent, const QString& text, QWidget* buddy)
-{
-    QLabel* label = makeLabel(parent, nullptr, text);
-    label->setBuddy(buddy);
-    return label;
-}
-
 } // namespace
 
 QString describeForWindow(const SendProgress& progress)
@@ -62,8 +55,8 @@ SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
                               QStringLiteral("Numer karty SIM centrali w postaci międzynarodowej: kod kraju i "
                                              "numer, same cyfry."))),
       route_(new RouteBox("SendRoute", this)),
-      confirm_(makeComposeButton(this, "SendConfirm", QStringLiteral("Wysyła komendę na numer centrali wybraną drogą"),
-                                 QStringLiteral("Wyślij"))),
+      confirm_(makeButton(this, "SendConfirm", QStringLiteral("Wyślij"),
+                          QStringLiteral("Wysyła komendę na numer centrali wybraną drogą"))),
       status_(makeLabel(this, "SendStatus", QString()))
 {
     setObjectName(QStringLiteral("SendWindow"));
@@ -75,11 +68,10 @@ SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     status_->setMinimumHeight(status_->fontMetrics().lineSpacing() * 3);
-    QPushButton* log = makeComposeButton(this, "SmsLogButton",
-                                         QStringLiteral("Wszystkie wiadomości wysłane i odebrane od uruchomienia "
-                                                        "programu"),
-                                         QStringLiteral("Dziennik SMS"));
-    QPushButton* close = makeComposeButton(this, "SendClose", QString(), QStringLiteral("Zamknij"));
+    QPushButton* log = makeButton(this, "SmsLogButton", QStringLiteral("Dziennik SMS"),
+                                  QStringLiteral("Wszystkie wiadomości wysłane i odebrane od uruchomienia "
+                                                 "programu"));
+    QPushButton* close = makeButton(this, "SendClose", QStringLiteral("Zamknij"));
 
     auto* form = new QFormLayout;
     form->addRow(makeBuddy(this, QStringLiteral("&Komenda:"), text_), text_);

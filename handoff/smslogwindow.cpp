@@ -30,7 +30,7 @@ SmsLogWindow::SmsLogWindow(SmsLog& log, QWidget* parent) : QDialog(parent)
     list->horizontalHeader()->setSectionResizeMode(SmsLog::Text, QHeaderView::Stretch);
     connect(&log, &QAbstractItemModel::rowsInserted, list, &QTableView::scrollToBottom);
 
-    QPushButton* close = makeComposeButton(this, "SmsLogClose", QString(), QStringLiteral("Zamknij"));
+    QPushButton* close = makeButton(this, "SmsLogClose", QStringLiteral("Zamknij"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
     auto* layout = new QVBoxLayout(this);

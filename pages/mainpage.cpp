@@ -78,7 +78,7 @@ QWidget* TForm1::makeChoicePanel(const char* name, const char* firstName, const 
     auto* layout = new QVBoxLayout(panel);
     layout->addWidget(makeLabel(panel, firstName, first));
     layout->addWidget(makeLabel(panel, secondName, second));
-    QPushButton* next = makeComposeButton(panel, buttonName, QString(), QStringLiteral("DALEJ"));
+    QPushButton* next = makeButton(panel, buttonName, QStringLiteral("DALEJ"));
     nameOperation(next, first);
     layout->addWidget(next, 0, Qt::AlignHCenter);
     connect(next, &QPushButton::clicked, this, [choose] { choose(); });
@@ -97,7 +97,7 @@ QWidget* TForm1::makeHelpNote()
     line->setSpacing(3);
     line->addWidget(makeLabel(note, "Label6", QStringLiteral("nad przyciskami :")));
     // Only a sample of what the other pages' buttons look like: it stays disabled.
-    QPushButton* sample = makeComposeButton(note, "Button1", QString(), QStringLiteral("Treść SMS "));
+    QPushButton* sample = makeButton(note, "Button1", QStringLiteral("Treść SMS "));
     sample->setEnabled(false);
     line->addWidget(sample);
     line->addWidget(makeLabel(

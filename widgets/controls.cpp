@@ -90,13 +90,25 @@ void keepAlike(QLineEdit* first, QLineEdit* second)
     QObject::connect(second, &QLineEdit::textChanged, first, copy(first));
 }
 
-QPushButton* makeComposeButton(QWidget* parent, const char* name, const QString& hint, const QString& caption)
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    button->setToolTip(hint);
+    button->setToolTip(toolTip);
     button->setAutoDefault(false);
     return button;
+}
+
+QPushButton* makeComposeButton(QWidget* parent, const char* name, const QString& hint)
+{
+    return makeButton(parent, name, QStringLiteral("Treść SMS"), hint);
+}
+
+QLabel* makeBuddy(QWidget* parent, const QString& text, QWidget* buddy)
+{
+    QLabel* label = makeLabel(parent, nullptr, text);
+    label->setBuddy(buddy);
+    return label;
 }
 
 QString nameWithin(const QString& group, const QString& item)

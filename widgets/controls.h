@@ -45,10 +45,15 @@ QLineEdit* makeNumberField(QWidget* parent, const char* name, const QString& hin
 // Keeps two fields' texts alike, whichever of them is typed in; the second starts with the first's text.
 void keepAlike(QLineEdit* first, QLineEdit* second);
 
-// A "Treść SMS" button whose tool tip names the section of the unit's manual. It never reacts to Enter in
-// a field: each operation is composed only by its own button.
-QPushButton* makeComposeButton(QWidget* parent, const char* name, const QString& hint,
-                               const QString& caption = QStringLiteral("Treść SMS"));
+// A push button that never reacts to Enter in a field: a command goes out, or a row moves, only when the
+// button itself is pressed.
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& toolTip = {});
+
+// A "Treść SMS" button whose tool tip names the section of the unit's manual.
+QPushButton* makeComposeButton(QWidget* parent, const char* name, const QString& hint);
+
+// A label that names a field (its buddy), with the field's mnemonic in `text`.
+QLabel* makeBuddy(QWidget* parent, const QString& text, QWidget* buddy);
 
 // What a screen reader calls a control of a group or a row: "Usuwanie pilotów z systemu, P3".
 QString nameWithin(const QString& group, const QString& item);

@@ -71,22 +71,18 @@ private:
 DisplayBand::DisplayBand(const Names& names, QWidget* parent)
     : QWidget(parent), title_(makeHeading(this, names.title, QString(), 16)),
       prompt_(makeHeading(this, names.prompt, QString(), 16)), result_(makeEdit(this, names.result)),
-      copy_(makeComposeButton(this, "CopyButton",
-                              QStringLiteral("Kopiuje treść komendy do schowka, aby wkleić ją w "
-                                             "telefonie"),
-                              kCopyCaption)),
-      qr_(makeComposeButton(this, "QrButton",
-                            QStringLiteral("Pokazuje komendę jako kod QR: zeskanowany telefonem "
-                                           "otwiera SMS z gotową treścią"),
-                            QStringLiteral("Kod QR"))),
-      send_(makeComposeButton(this, "SendButton",
-                              QStringLiteral("Wysyła komendę SMS-em do centrali: przez modem GSM podłączony do "
-                                             "komputera albo przez telefon sparowany z komputerem"),
-                              QStringLiteral("Wyślij"))),
-      addToPlan_(makeComposeButton(this, "PlanAddButton",
-                                   QStringLiteral("Dodaje komendę do planu wysyłki, który wysyła komendy do centrali "
-                                                  "po kolei"),
-                                   QStringLiteral("Do planu"))),
+      copy_(makeButton(this, "CopyButton", kCopyCaption,
+                       QStringLiteral("Kopiuje treść komendy do schowka, aby wkleić ją w "
+                                      "telefonie"))),
+      qr_(makeButton(this, "QrButton", QStringLiteral("Kod QR"),
+                     QStringLiteral("Pokazuje komendę jako kod QR: zeskanowany telefonem "
+                                    "otwiera SMS z gotową treścią"))),
+      send_(makeButton(this, "SendButton", QStringLiteral("Wyślij"),
+                       QStringLiteral("Wysyła komendę SMS-em do centrali: przez modem GSM podłączony do "
+                                      "komputera albo przez telefon sparowany z komputerem"))),
+      addToPlan_(makeButton(this, "PlanAddButton", QStringLiteral("Do planu"),
+                            QStringLiteral("Dodaje komendę do planu wysyłki, który wysyła komendy do centrali "
+                                           "po kolei"))),
       length_(new QLabel(this)), copied_(std::make_unique<Momentary>(copy_, this, QStringList{kCopiedCaption})),
       added_(std::make_unique<Momentary>(addToPlan_, this, QStringList{kAddedCaption.arg(999)}))
 {

@@ -10,10 +10,9 @@ namespace velmora {
 QPushButton* makePlanButton(QWidget* parent, CommandHandoff* handoff)
 {
     const auto caption = [](int count) { return QStringLiteral("Plan wysyłki (%1)").arg(count); };
-    QPushButton* button = makeComposeButton(parent, "PlanButton",
-                                            QStringLiteral("Polecenia zebrane przyciskiem „Do planu”, wysyłane do "
-                                                           "centrali po kolei"),
-                                            caption(0));
+    QPushButton* button = makeButton(parent, "PlanButton", caption(0),
+                                     QStringLiteral("Polecenia zebrane przyciskiem „Do planu”, wysyłane do "
+                                                    "centrali po kolei"));
     if (handoff == nullptr || !handoff->canSend()) {
         button->hide();
         return button;
