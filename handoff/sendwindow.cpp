@@ -7,6 +7,7 @@
 #include "routebox.h"
 #include "screenfit.h"
 #include "smslogwindow.h"
+#include "stagewords.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -16,38 +17,6 @@
 #include <QVBoxLayout>
 
 namespace velmora {
-namespace {
-
-QString clockTime(const QDateTime& at)
-{
-    return at.toLocalTime().toString(QStringLiteral("HH:mm:ss"));
-}
-
-} // namespace
-
-QString describeForWindow(const SendProgress& progress)
-{
-    switch (progress.stage) {
-    case SendProgress::Stage::Waiting:
-        return QStringLiteral("W kolejce: najpierw zostaną wysłane wcześniejsze wiadomości.");
-    case SendProgress::Stage::Sending:
-        return QStringLiteral("Wysyłanie…");
-    case SendProgress::Stage::Sent:
-        return QStringLiteral("Wysłano ") + clockTime(progress.at);
-    case SendProgress::Stage::HandedOver:
-        return QStringLiteral("Przekazano do telefonu ") + progress.detail + QStringLiteral(" (") +
-               clockTime(progress.at) + QLatin1Char(')');
-    case SendProgress::Stage::Failed:
-        return QStringLiteral("Nie wysłano: ") + progress.detail;
-    case SendProgress::Stage::DeliveryPending:
-        return QStringLiteral("Doręczenie w toku");
-    case SendProgress::Stage::Delivered:
-        return QStringLiteral("Doręczono ") + clockTime(progress.at);
-    case SendProgress::Stage::NotDelivered:
-        return QStringLiteral("Nie doręczono: ") + progress.detail;
-    }
-    return {};
-}
 
 SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
     : QDialog(parent), outbox_(outbox), questions_(questions), text_(makeEdit(this, "SendText")),
@@ -171,7 +140,7 @@ void SendWindow::onProgress(int ticket, const SendProgress& progress)
 
 void SendWindow::onReply(const IncomingSms& sms)
 {
-    replyLine_ = QStringLiteral("Nowa odpowiedź centrali (%1): %2").arg(clockTime(sms.received), sms.text);
+    replyLine_ = describeReply(sms, StagePlace::Window);
     showStatus();
 }
 

@@ -57,7 +57,4 @@ private:
     SmsLogWindow* logWindow_ = nullptr;
 };
 
-// What a message's progress reads as in the send window.
-QString describeForWindow(const SendProgress& progress);
-
 } // namespace velmora
