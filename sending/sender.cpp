@@ -96,7 +96,7 @@ void Sender::sendNext()
         finish({End::Why::AllSent});
         return;
     }
-    const Message message = *next;
+    const Message& message = *next;
     emit handingOver(message.id);
     if (!sending_) {
         return; // the owner stopped it

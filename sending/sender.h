@@ -70,7 +70,7 @@ public:
 
 signals:
     // The message is about to go to the outbox. Emitted on the sender's own call, before anything goes out: the
-    // owner may record it as handed over first, or stop() to keep it back.
+    // owner may record it as handed over first, or stop() to keep it back; it calls nothing else of the sender.
     void handingOver(int id);
     // A message's state changed: a stage, or the unit's reply.
     void stateChanged(int id);

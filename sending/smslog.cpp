@@ -2,6 +2,8 @@
 
 #include "stagewords.h"
 
+#include <array>
+
 namespace velmora {
 
 int SmsLog::addOutgoing(const OutgoingSms& sms)
@@ -94,8 +96,9 @@ QVariant SmsLog::headerData(int section, Qt::Orientation orientation, int role) 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    static const char* const kHeaders[ColumnCount] = {"Czas", "Kierunek", "Numer", "Treść", "Stan", "Doręczenie"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(kHeaders[section]) : QVariant();
+    static constexpr std::array<const char*, ColumnCount> kHeaders = {"Czas",  "Kierunek", "Numer",
+                                                                      "Treść", "Stan",     "Doręczenie"};
+    return section >= 0 && section < ColumnCount ? QString::fromUtf8(kHeaders.at(section)) : QVariant();
 }
 
 } // namespace velmora
