@@ -2,7 +2,7 @@
 
 #include "combinedfinder.h"
 #include "errorbox.h"
-#include "modemroutes.h"
+#include "modemfinder.h"
 #include "outbox.h"
 #include "pageset.h"
 #include "phoneroutes.h"

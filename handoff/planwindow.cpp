@@ -10,10 +10,10 @@
 #include "planstore.h"
 #include "questionbox.h"
 #include "routebox.h"
+#include "rowtable.h"
 #include "screenfit.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,19 +26,10 @@
 namespace velmora {
 namespace {
 
-const QString kFileFilter = QStringLiteral("Plany wysyłki (*.plan);;Wszystkie pliki (*)");
-
 QTableView* makeList(QWidget* parent, Plan& plan)
 {
-    auto* list = new QTableView(parent);
-    list->setObjectName(QStringLiteral("PlanList"));
-    list->setAccessibleName(QStringLiteral("Polecenia planu"));
-    list->setModel(&plan);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    QTableView* list = makeRowTable(parent, "PlanList", QStringLiteral("Polecenia planu"), plan);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setWordWrap(false);
-    list->verticalHeader()->hide();
     // Fixed widths: a plan of hundreds of rows is shown without measuring each of them.
     QHeaderView* header = list->horizontalHeader();
     header->setStretchLastSection(true);
@@ -50,19 +41,6 @@ QTableView* makeList(QWidget* parent, Plan& plan)
 
 } // namespace
 
-QString DialogPlanFiles::chooseToOpen(QWidget* parent)
-{
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Otwórz plan wysyłki"), QString(), kFileFilter);
-}
-
-QString DialogPlanFiles::chooseToSave(QWidget* parent)
-{
-    QFileDialog dialog(parent, QStringLiteral("Zapisz plan wysyłki"), QString(), kFileFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("plan"));
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-}
-
 PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, QuestionBox& questions, PlanFiles& files,
                        QWidget* parent)
     : QDialog(parent), plan_(plan), outbox_(outbox), errors_(errors), questions_(questions), files_(files),
@@ -72,11 +50,7 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, QuestionBox
                        QStringLiteral("Przesuwa wybrane polecenie o jedno niżej"))),
       remove_(
           makeButton(this, "PlanRemove", QStringLiteral("Usuń"), QStringLiteral("Usuwa wybrane polecenie z planu"))),
-      iku_(makeEdit(this, "PlanIku")),
-      number_(makeNumberField(this, "PlanNumber",
-                              QStringLiteral("Numer karty SIM centrali w postaci międzynarodowej: kod kraju i "
-                                             "numer, same cyfry."))),
-      route_(new RouteBox("PlanRoute", this)),
+      iku_(makeEdit(this, "PlanIku")), choice_(this, "PlanNumber", "PlanRoute", questions),
       wait_(new QCheckBox(QStringLiteral("Czekaj na potwierdzenie centrali przed kolejnym poleceniem"), this)),
       send_(makeButton(this, "PlanSend", QStringLiteral("Wyślij plan"),
                        QStringLiteral("Wysyła po kolei polecenia planu, które jeszcze nie zostały wysłane"))),
@@ -112,8 +86,7 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, QuestionBox
     rows->addLayout(rowButtons);
     auto* form = new QFormLayout;
     form->addRow(makeBuddy(this, QStringLiteral("&Kod IKU:"), iku_), iku_);
-    form->addRow(makeBuddy(this, QStringLiteral("&Numer karty SIM centrali:"), number_), number_);
-    form->addRow(makeBuddy(this, QStringLiteral("Wyślij &przez:"), route_), route_);
+    choice_.addRows(form);
     form->addRow(wait_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(open_);
@@ -140,8 +113,7 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, QuestionBox
         }
         updateControls();
     });
-    connect(number_, &QLineEdit::textChanged, this, &PlanWindow::updateControls);
-    connect(route_, &QComboBox::currentIndexChanged, this, &PlanWindow::updateControls);
+    choice_.whenChanged(this, &PlanWindow::updateControls);
     connect(send_, &QPushButton::clicked, this, &PlanWindow::send);
     connect(stop_, &QPushButton::clicked, &plan_, &Plan::stop);
     connect(open_, &QPushButton::clicked, this, &PlanWindow::openFile);
@@ -214,7 +186,7 @@ void PlanWindow::removeSelected()
 
 void PlanWindow::refreshRoutes()
 {
-    route_->refresh(outbox_.finder());
+    choice_.routeBox()->refresh(outbox_.finder());
     updateControls();
 }
 
@@ -226,10 +198,10 @@ void PlanWindow::updateControls()
     down_->setEnabled(!sending && row >= 0 && row + 1 < plan_.rowCount());
     remove_->setEnabled(!sending && row >= 0);
     iku_->setEnabled(!sending);
-    route_->setEnabled(!sending && !route_->isEmpty());
+    choice_.routeBox()->setEnabled(!sending && !choice_.routeBox()->isEmpty());
     open_->setEnabled(!sending);
     save_->setEnabled(plan_.rowCount() > 0);
-    send_->setEnabled(plan_.canSend() && isInternationalNumber(number_->text()) && route_->chosen() != nullptr);
+    send_->setEnabled(plan_.canSend() && choice_.isComplete());
     stop_->setEnabled(sending);
     showStatus();
 }
@@ -243,7 +215,7 @@ void PlanWindow::showStatus()
                                   "stronie.");
         } else if (plan_.iku().size() != qsizetype(kIkuLength)) {
             text = QStringLiteral("Wpisz kod IKU centrali, do której plan zostanie wysłany.");
-        } else if (route_->isEmpty()) {
+        } else if (choice_.routeBox()->isEmpty()) {
             text = outbox_.finder().absenceReason();
         }
     }
@@ -252,18 +224,12 @@ void PlanWindow::showStatus()
 
 void PlanWindow::send()
 {
-    Route* route = route_->chosen();
-    if (route == nullptr || !isInternationalNumber(number_->text()) || !plan_.canSend()) {
+    if (!plan_.canSend()) {
         return;
     }
-    bool consented = false;
-    if (const QString question = route->consentQuestion(); !question.isEmpty()) {
-        if (!questions_.ask(question)) {
-            return;
-        }
-        consented = true;
+    if (const std::optional<Dispatch> dispatch = choice_.ask()) {
+        plan_.send(dispatch->route, dispatch->number, wait_->isChecked(), dispatch->consented);
     }
-    plan_.send(route, QLatin1Char('+') + number_->text(), wait_->isChecked(), consented);
 }
 
 void PlanWindow::openFile()

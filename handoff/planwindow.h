@@ -1,5 +1,8 @@
 #pragma once
 
+#include "planstore.h"
+#include "sendchoice.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -14,23 +17,6 @@ class ErrorBox;
 class Outbox;
 class Plan;
 class QuestionBox;
-class Route;
-class RouteBox;
-
-// Where plan files are chosen: the platform's file dialogs in the program, a script in tests. An empty path
-// means the user chose none.
-class PlanFiles {
-public:
-    virtual ~PlanFiles() = default;
-    virtual QString chooseToOpen(QWidget* parent) = 0;
-    virtual QString chooseToSave(QWidget* parent) = 0;
-};
-
-class DialogPlanFiles final : public PlanFiles {
-public:
-    QString chooseToOpen(QWidget* parent) override;
-    QString chooseToSave(QWidget* parent) override;
-};
 
 // The plan of a unit's commands: its rows in the order they go, moved or removed while it is not being sent,
 // the IKU code they carry, the unit's number and the route, and sending the rows not yet sent in one press.
@@ -45,7 +31,7 @@ public:
     void showPlan();
 
     // The unit's number, digits only.
-    QLineEdit* numberField() const { return number_; }
+    QLineEdit* numberField() const { return choice_.numberField(); }
 
     // Closing while the plan is being sent asks whether to stop after the message on its way.
     void reject() override;
@@ -72,8 +58,7 @@ private:
     QPushButton* down_;
     QPushButton* remove_;
     QLineEdit* iku_;
-    QLineEdit* number_;
-    RouteBox* route_;
+    SendChoice choice_;
     QCheckBox* wait_;
     QPushButton* send_;
     QPushButton* stop_;

@@ -3,10 +3,10 @@
 #include "controls.h"
 #include "keyboard.h"
 #include "outbox.h"
-#include "questionbox.h"
 #include "routebox.h"
 #include "screenfit.h"
 #include "smslogwindow.h"
+#include "stagewords.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -16,45 +16,10 @@
 #include <QVBoxLayout>
 
 namespace velmora {
-namespace {
-
-QString clockTime(const QDateTime& at)
-{
-    return at.toLocalTime().toString(QStringLiteral("HH:mm:ss"));
-}
-
-} // namespace
-
-QString describeForWindow(const SendProgress& progress)
-{
-    switch (progress.stage) {
-    case SendProgress::Stage::Waiting:
-        return QStringLiteral("W kolejce: najpierw zostaną wysłane wcześniejsze wiadomości.");
-    case SendProgress::Stage::Sending:
-        return QStringLiteral("Wysyłanie…");
-    case SendProgress::Stage::Sent:
-        return QStringLiteral("Wysłano ") + clockTime(progress.at);
-    case SendProgress::Stage::HandedOver:
-        return QStringLiteral("Przekazano do telefonu ") + progress.detail + QStringLiteral(" (") +
-               clockTime(progress.at) + QLatin1Char(')');
-    case SendProgress::Stage::Failed:
-        return QStringLiteral("Nie wysłano: ") + progress.detail;
-    case SendProgress::Stage::DeliveryPending:
-        return QStringLiteral("Doręczenie w toku");
-    case SendProgress::Stage::Delivered:
-        return QStringLiteral("Doręczono ") + clockTime(progress.at);
-    case SendProgress::Stage::NotDelivered:
-        return QStringLiteral("Nie doręczono: ") + progress.detail;
-    }
-    return {};
-}
 
 SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
-    : QDialog(parent), outbox_(outbox), questions_(questions), text_(makeEdit(this, "SendText")),
-      number_(makeNumberField(this, "SendNumber",
-                              QStringLiteral("Numer karty SIM centrali w postaci międzynarodowej: kod kraju i "
-                                             "numer, same cyfry."))),
-      route_(new RouteBox("SendRoute", this)),
+    : QDialog(parent), outbox_(outbox), text_(makeEdit(this, "SendText")),
+      choice_(this, "SendNumber", "SendRoute", questions),
       confirm_(makeButton(this, "SendConfirm", QStringLiteral("Wyślij"),
                           QStringLiteral("Wysyła komendę na numer centrali wybraną drogą"))),
       status_(makeLabel(this, "SendStatus", QString()))
@@ -75,8 +40,7 @@ SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
 
     auto* form = new QFormLayout;
     form->addRow(makeBuddy(this, QStringLiteral("&Komenda:"), text_), text_);
-    form->addRow(makeBuddy(this, QStringLiteral("&Numer karty SIM centrali:"), number_), number_);
-    form->addRow(makeBuddy(this, QStringLiteral("Wyślij &przez:"), route_), route_);
+    choice_.addRows(form);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(log);
     buttons->addStretch(1);
@@ -88,8 +52,7 @@ SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
     layout->addLayout(buttons);
     setMinimumWidth(520);
 
-    connect(number_, &QLineEdit::textChanged, this, &SendWindow::updateConfirm);
-    connect(route_, &QComboBox::currentIndexChanged, this, &SendWindow::updateConfirm);
+    choice_.whenChanged(this, &SendWindow::updateConfirm);
     connect(confirm_, &QPushButton::clicked, this, &SendWindow::confirm);
     connect(log, &QPushButton::clicked, this, &SendWindow::showLog);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
@@ -112,38 +75,34 @@ void SendWindow::showFor(const QString& command)
     replyLine_.clear();
     outbox_.start();
     refreshRoutes();
-    number_->setFocus();
+    choice_.numberField()->setFocus();
     exec();
 }
 
 void SendWindow::refreshRoutes()
 {
-    route_->refresh(outbox_.finder());
+    choice_.routeBox()->refresh(outbox_.finder());
     showStatus();
 }
 
 void SendWindow::updateConfirm()
 {
-    confirm_->setEnabled(!onItsWay_ && isInternationalNumber(number_->text()) && route_->chosen() != nullptr);
+    confirm_->setEnabled(!onItsWay_ && choice_.isComplete());
 }
 
 void SendWindow::confirm()
 {
-    Route* route = route_->chosen();
-    if (onItsWay_ || route == nullptr || !isInternationalNumber(number_->text())) {
+    if (onItsWay_ || !choice_.isComplete()) {
         return;
     }
-    bool consented = false;
-    if (const QString question = route->consentQuestion(); !question.isEmpty()) {
-        if (!questions_.ask(question)) {
-            progressLine_ = QStringLiteral("Nie wysłano.");
-            showStatus();
-            return;
-        }
-        consented = true;
+    const std::optional<Dispatch> dispatch = choice_.ask();
+    if (!dispatch) {
+        progressLine_ = QStringLiteral("Nie wysłano.");
+        showStatus();
+        return;
     }
     onItsWay_ = true;
-    ticket_ = outbox_.send(route, {QLatin1Char('+') + number_->text(), text_->text()}, consented);
+    ticket_ = outbox_.send(dispatch->route, {dispatch->number, text_->text()}, dispatch->consented);
     progressLine_ = describeForWindow({SendProgress::Stage::Waiting});
     deliveryLine_.clear();
     updateConfirm();
@@ -171,7 +130,7 @@ void SendWindow::onProgress(int ticket, const SendProgress& progress)
 
 void SendWindow::onReply(const IncomingSms& sms)
 {
-    replyLine_ = QStringLiteral("Nowa odpowiedź centrali (%1): %2").arg(clockTime(sms.received), sms.text);
+    replyLine_ = describeReply(sms, StagePlace::Window);
     showStatus();
 }
 
@@ -183,7 +142,7 @@ void SendWindow::showStatus()
         if (!deliveryLine_.isEmpty()) {
             lines << deliveryLine_;
         }
-    } else if (route_->isEmpty()) {
+    } else if (choice_.routeBox()->isEmpty()) {
         lines << outbox_.finder().absenceReason();
     }
     if (!replyLine_.isEmpty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sendchoice.h"
 #include "sms.h"
 
 #include <QDialog>
@@ -13,8 +14,6 @@ namespace velmora {
 
 class Outbox;
 class QuestionBox;
-class Route;
-class RouteBox;
 class SmsLogWindow;
 
 // Sends a composed command to the alarm unit's SIM card by one of the routes found (a modem or a phone), and
@@ -31,7 +30,7 @@ public:
     void showFor(const QString& command);
 
     // The unit's number, digits only.
-    QLineEdit* numberField() const { return number_; }
+    QLineEdit* numberField() const { return choice_.numberField(); }
 
 private:
     void refreshRoutes();
@@ -43,10 +42,8 @@ private:
     void showLog();
 
     Outbox& outbox_;
-    QuestionBox& questions_;
     QLineEdit* text_;
-    QLineEdit* number_;
-    RouteBox* route_;
+    SendChoice choice_;
     QPushButton* confirm_;
     QLabel* status_;
     std::optional<int> ticket_;
@@ -56,8 +53,5 @@ private:
     QString replyLine_;
     SmsLogWindow* logWindow_ = nullptr;
 };
-
-// What a message's progress reads as in the send window.
-QString describeForWindow(const SendProgress& progress);
 
 } // namespace velmora

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "keyboard.h"
+#include "rowtable.h"
 #include "screenfit.h"
 #include "smslog.h"
 
@@ -18,14 +19,7 @@ SmsLogWindow::SmsLogWindow(SmsLog& log, QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Dziennik SMS"));
     setModal(true);
 
-    auto* list = new QTableView(this);
-    list->setObjectName(QStringLiteral("SmsLogList"));
-    list->setAccessibleName(QStringLiteral("Wiadomości wysłane i odebrane"));
-    list->setModel(&log);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setWordWrap(false);
-    list->verticalHeader()->hide();
+    QTableView* list = makeRowTable(this, "SmsLogList", QStringLiteral("Wiadomości wysłane i odebrane"), log);
     list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list->horizontalHeader()->setSectionResizeMode(SmsLog::Text, QHeaderView::Stretch);
     connect(&log, &QAbstractItemModel::rowsInserted, list, &QTableView::scrollToBottom);

@@ -1,23 +1,19 @@
 #include "plan.h"
 
+#include "ikucode.h"
+#include "stagewords.h"
+
 #include <algorithm>
 #include <utility>
 
 namespace velmora {
 namespace {
 
-constexpr qsizetype kIkuLength = 4;
-
-QString timeOf(const QDateTime& at)
-{
-    return at.toString(QStringLiteral("HH:mm:ss"));
-}
-
+// The IKU field's own rule, whole: four digits.
 bool isWholeIku(const QString& iku)
 {
-    return iku.size() == kIkuLength && std::all_of(iku.cbegin(), iku.cend(), [](QChar c) {
-               return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-           });
+    const std::string code = iku.toStdString();
+    return isCompleteIku(code) && !ikuCodeRule()(code);
 }
 
 // A route's reason is a sentence; the plan's status adds one of its own after it.
@@ -32,13 +28,20 @@ QString sentence(const QString& text)
 } // namespace
 
 Plan::Plan(Outbox& outbox, std::chrono::milliseconds confirmationTimeout, QObject* parent)
-    : QAbstractTableModel(parent), outbox_(outbox)
+    : QAbstractTableModel(parent), sender_(outbox, confirmationTimeout)
 {
-    confirmation_.setSingleShot(true);
-    confirmation_.setInterval(confirmationTimeout);
-    connect(&confirmation_, &QTimer::timeout, this, &Plan::timedOut);
-    connect(&outbox_, &Outbox::progressed, this, &Plan::onProgress);
-    connect(&outbox_, &Outbox::replyReceived, this, &Plan::onReply);
+    connect(&sender_, &Sender::stateChanged, this, &Plan::showState);
+    connect(&sender_, &Sender::handingOver, this, [this](int id) {
+        setStatus(QStringLiteral("Wysyłanie polecenia %1 z %2…").arg(indexOf(id) + 1).arg(rowCount()));
+    });
+    connect(&sender_, &Sender::awaitingConfirmation, this, [this](int id) {
+        setStatus(QStringLiteral("Czekanie na potwierdzenie polecenia %1 przez centralę…").arg(indexOf(id) + 1));
+    });
+    connect(&sender_, &Sender::stopping, this, [this](int id) {
+        setStatus(QStringLiteral("Plan zatrzyma się po wysłaniu polecenia %1.").arg(indexOf(id) + 1));
+    });
+    connect(&sender_, &Sender::finished, this, &Plan::showEnd);
+    connect(&sender_, &Sender::sendingChanged, this, &Plan::sendingChanged);
 }
 
 QString Plan::add(const QString& title, const QString& command)
@@ -55,7 +58,7 @@ QString Plan::add(const QString& title, const QString& command)
     }
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    rows_.push_back({nextId_++, {title, command.mid(hash)}, RowState::Waiting, {}, {}});
+    rows_.push_back({nextId_++, {title, command.mid(hash)}});
     endInsertRows();
     emit countChanged(rowCount());
     return {};
@@ -63,16 +66,16 @@ QString Plan::add(const QString& title, const QString& command)
 
 bool Plan::replace(const std::vector<Item>& items)
 {
-    if (sending_) {
+    if (isSending()) {
         return false;
     }
     beginResetModel();
     rows_.clear();
     for (const Item& item : items) {
-        rows_.push_back({nextId_++, item, RowState::Waiting, {}, {}});
+        rows_.push_back({nextId_++, item});
     }
     iku_.clear();
-    lastOut_.reset();
+    sender_.forgetAll();
     endResetModel();
     emit ikuChanged(iku_);
     emit countChanged(rowCount());
@@ -92,7 +95,7 @@ std::vector<Plan::Item> Plan::items() const
 
 void Plan::setIku(const QString& iku)
 {
-    if (sending_ || iku == iku_) {
+    if (isSending() || iku == iku_) {
         return;
     }
     iku_ = iku;
@@ -114,7 +117,7 @@ bool Plan::moveDown(int row)
 
 bool Plan::move(int from, int to)
 {
-    if (sending_ || from < 0 || to < 0 || from >= rowCount() || to >= rowCount()) {
+    if (isSending() || from < 0 || to < 0 || from >= rowCount() || to >= rowCount()) {
         return false;
     }
     // Qt counts a move down to the place after the row it passes.
@@ -127,9 +130,10 @@ bool Plan::move(int from, int to)
 
 bool Plan::remove(int row)
 {
-    if (sending_ || row < 0 || row >= rowCount()) {
+    if (isSending() || row < 0 || row >= rowCount()) {
         return false;
     }
+    sender_.forget(rows_[row].id);
     beginRemoveRows({}, row, row);
     rows_.erase(rows_.begin() + row);
     endRemoveRows();
@@ -140,11 +144,6 @@ bool Plan::remove(int row)
     return true;
 }
 
-bool Plan::isUnsent(const Row& row)
-{
-    return row.state == RowState::Waiting || row.state == RowState::Failed;
-}
-
 bool Plan::hasUnsentRows() const
 {
     return firstUnsent().has_value();
@@ -152,12 +151,13 @@ bool Plan::hasUnsentRows() const
 
 bool Plan::canSend() const
 {
-    return !sending_ && isWholeIku(iku_) && hasUnsentRows();
+    return !isSending() && isWholeIku(iku_) && hasUnsentRows();
 }
 
 std::optional<int> Plan::firstUnsent() const
 {
-    const auto found = std::find_if(rows_.cbegin(), rows_.cend(), &Plan::isUnsent);
+    const auto found =
+        std::find_if(rows_.cbegin(), rows_.cend(), [this](const Row& row) { return sender_.state(row.id).isUnsent(); });
     if (found == rows_.cend()) {
         return std::nullopt;
     }
@@ -170,164 +170,58 @@ int Plan::indexOf(int id) const
     return found == rows_.cend() ? -1 : static_cast<int>(found - rows_.cbegin());
 }
 
-void Plan::setState(int row, RowState state, const QDateTime& at, const QString& detail)
-{
-    rows_[row].state = state;
-    rows_[row].at = at;
-    rows_[row].detail = detail;
-    emit dataChanged(index(row, State), index(row, State));
-}
-
 void Plan::send(Route* route, const QString& number, bool waitForConfirmation, bool consented)
 {
     if (!canSend()) {
         return;
     }
-    route_ = route;
-    number_ = number;
-    wait_ = waitForConfirmation;
-    consented_ = consented;
-    sending_ = true;
-    stopAsked_ = false;
-    emit sendingChanged(true);
-    sendNext();
+    std::vector<Sender::Message> messages;
+    messages.reserve(rows_.size());
+    for (const Row& row : rows_) {
+        messages.push_back({row.id, iku_ + row.item.command});
+    }
+    sender_.send(std::move(messages), route, number, waitForConfirmation, consented);
 }
 
 void Plan::stop()
 {
-    if (!sending_) {
-        return;
-    }
-    stopAsked_ = true;
-    if (inFlight_) {
-        setStatus(QStringLiteral("Plan zatrzyma się po wysłaniu polecenia %1.").arg(indexOf(*inFlight_) + 1));
-        return;
-    }
-    finish(QStringLiteral("Plan zatrzymany.") + resumeHint());
+    sender_.stop();
 }
 
-void Plan::sendNext()
+void Plan::showState(int id)
 {
-    const std::optional<int> next = firstUnsent();
-    if (!next) {
-        finish(QStringLiteral("Plan wysłany w całości."));
-        return;
-    }
-    Row& row = rows_[*next];
-    setState(*next, RowState::Sending);
-    inFlight_ = row.id;
-    setStatus(QStringLiteral("Wysyłanie polecenia %1 z %2…").arg(*next + 1).arg(rowCount()));
-    const int ticket = outbox_.send(route_, {number_, iku_ + row.item.command}, consented_);
-    rowOfTicket_[ticket] = row.id;
-}
-
-void Plan::onProgress(int ticket, const SendProgress& progress)
-{
-    const auto found = rowOfTicket_.find(ticket);
-    const int row = found == rowOfTicket_.end() ? -1 : indexOf(found->second);
-    if (row < 0) {
-        return;
-    }
-    const bool answered = rows_[row].state == RowState::Replied;
-    switch (progress.stage) {
-    case SendProgress::Stage::Waiting:
-    case SendProgress::Stage::Sending:
-    case SendProgress::Stage::DeliveryPending:
-        return;
-    case SendProgress::Stage::Sent:
-        setState(row, RowState::Sent, progress.at);
-        wentOut(row);
-        return;
-    case SendProgress::Stage::HandedOver:
-        setState(row, RowState::HandedOver, progress.at);
-        wentOut(row);
-        return;
-    case SendProgress::Stage::Failed:
-        setState(row, RowState::Failed, progress.at, progress.detail);
-        inFlight_.reset();
-        finish(QStringLiteral("Polecenie %1 nie zostało wysłane: %2").arg(row + 1).arg(sentence(progress.detail)) +
-               resumeHint());
-        return;
-    case SendProgress::Stage::Delivered:
-        if (!answered) {
-            setState(row, RowState::Delivered, progress.at);
-        }
-        if (awaited_ == rows_[row].id) {
-            confirmed();
-        }
-        return;
-    case SendProgress::Stage::NotDelivered:
-        if (!answered) {
-            setState(row, RowState::NotDelivered, progress.at, progress.detail);
-        }
-        if (awaited_ == rows_[row].id) {
-            finish(
-                QStringLiteral("Polecenie %1 nie zostało doręczone: %2").arg(row + 1).arg(sentence(progress.detail)) +
-                resumeHint());
-        }
-        return;
+    if (const int row = indexOf(id); row >= 0) {
+        emit dataChanged(index(row, State), index(row, State));
     }
 }
 
-void Plan::wentOut(int row)
+void Plan::showEnd(const Sender::End& end)
 {
-    inFlight_.reset();
-    lastOut_ = rows_[row].id;
-    if (!sending_) {
+    const int position = indexOf(end.id) + 1;
+    switch (end.why) {
+    case Sender::End::Why::AllSent:
+        setStatus(QStringLiteral("Plan wysłany w całości."));
+        return;
+    case Sender::End::Why::Stopped:
+        setStatus(QStringLiteral("Plan zatrzymany.") + resumeHint());
+        return;
+    case Sender::End::Why::Failed:
+        setStatus(QStringLiteral("Polecenie %1 nie zostało wysłane: %2").arg(position).arg(sentence(end.detail)) +
+                  resumeHint());
+        return;
+    case Sender::End::Why::NotDelivered:
+        setStatus(QStringLiteral("Polecenie %1 nie zostało doręczone: %2").arg(position).arg(sentence(end.detail)) +
+                  resumeHint());
+        return;
+    case Sender::End::Why::Unconfirmed: {
+        const auto minutes = std::chrono::ceil<std::chrono::minutes>(sender_.confirmationTimeout()).count();
+        setStatus(QStringLiteral("Centrala nie potwierdziła polecenia %1 w ciągu %2 min. Plan zatrzymany.")
+                      .arg(position)
+                      .arg(minutes) +
+                  resumeHint());
         return;
     }
-    if (stopAsked_) {
-        finish(QStringLiteral("Plan zatrzymany.") + resumeHint());
-    } else if (wait_) {
-        awaited_ = rows_[row].id;
-        confirmation_.start();
-        setStatus(QStringLiteral("Czekanie na potwierdzenie polecenia %1 przez centralę…").arg(row + 1));
-    } else {
-        sendNext();
     }
-}
-
-void Plan::onReply(const IncomingSms& sms)
-{
-    if (!lastOut_ || !isSameNumber(number_, sms.number)) {
-        return;
-    }
-    const int id = *std::exchange(lastOut_, std::nullopt);
-    const int row = indexOf(id);
-    if (row < 0) {
-        return;
-    }
-    setState(row, RowState::Replied, sms.received, sms.text);
-    if (awaited_ == id) {
-        confirmed();
-    }
-}
-
-void Plan::confirmed()
-{
-    confirmation_.stop();
-    awaited_.reset();
-    sendNext();
-}
-
-void Plan::timedOut()
-{
-    const int row = awaited_ ? indexOf(*awaited_) : -1;
-    const auto minutes = std::chrono::ceil<std::chrono::minutes>(confirmation_.intervalAsDuration()).count();
-    finish(QStringLiteral("Centrala nie potwierdziła polecenia %1 w ciągu %2 min. Plan zatrzymany.")
-               .arg(row + 1)
-               .arg(minutes) +
-           resumeHint());
-}
-
-void Plan::finish(const QString& status)
-{
-    confirmation_.stop();
-    awaited_.reset();
-    sending_ = false;
-    stopAsked_ = false;
-    setStatus(status);
-    emit sendingChanged(false);
 }
 
 QString Plan::resumeHint() const
@@ -348,27 +242,10 @@ void Plan::setStatus(const QString& status)
     emit statusChanged(status_);
 }
 
-QString Plan::stateText(const Row& row)
+QString Plan::stateText(const Row& row) const
 {
-    switch (row.state) {
-    case RowState::Waiting:
-        return QStringLiteral("czeka");
-    case RowState::Sending:
-        return QStringLiteral("wysyłanie");
-    case RowState::Sent:
-        return QStringLiteral("wysłano ") + timeOf(row.at);
-    case RowState::HandedOver:
-        return QStringLiteral("przekazano do telefonu ") + timeOf(row.at);
-    case RowState::Delivered:
-        return QStringLiteral("doręczono ") + timeOf(row.at);
-    case RowState::Replied:
-        return QStringLiteral("odpowiedź %1: %2").arg(timeOf(row.at), row.detail);
-    case RowState::NotDelivered:
-        return QStringLiteral("nie doręczono: ") + row.detail;
-    case RowState::Failed:
-        return QStringLiteral("błąd: ") + row.detail;
-    }
-    return {};
+    const MessageState& state = sender_.state(row.id);
+    return state.reply ? describeReply(*state.reply, StagePlace::Plan) : describe(state.progress, StagePlace::Plan);
 }
 
 int Plan::rowCount(const QModelIndex& parent) const

@@ -1,21 +1,17 @@
 #pragma once
 
-#include "outbox.h"
+#include "sender.h"
 
 #include <QAbstractTableModel>
-#include <QDateTime>
-#include <QPointer>
-#include <QTimer>
 #include <chrono>
-#include <map>
 #include <optional>
 #include <vector>
 
 namespace velmora {
 
-// A unit's configuration gathered page by page and sent in order, one message at a time through the outbox,
-// each command optionally confirmed by the unit before the next goes. Every row carries the plan's one IKU
-// code; a row that went out is never sent again. Lives for the run; a table of its rows for the plan window.
+// A unit's configuration gathered page by page, a table of its rows for the plan window, sent in order by its
+// sender (sender.h). Every row carries the plan's one IKU code; a row that went out is never sent again. Lives for
+// the run.
 class Plan final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -53,7 +49,7 @@ public:
     bool moveDown(int row);
     bool remove(int row);
 
-    bool isSending() const { return sending_; }
+    bool isSending() const { return sender_.isSending(); }
     bool hasUnsentRows() const;
     // A whole code and a row to send.
     bool canSend() const;
@@ -78,52 +74,25 @@ signals:
     void countChanged(int count);
 
 private:
-    enum class RowState { Waiting, Sending, Sent, HandedOver, Delivered, Replied, NotDelivered, Failed };
-
     struct Row {
         int id;
         Item item;
-        RowState state = RowState::Waiting;
-        QDateTime at;
-        QString detail;
     };
-
-    static QString stateText(const Row& row);
-    static bool isUnsent(const Row& row);
 
     int indexOf(int id) const;
     std::optional<int> firstUnsent() const;
-    void setState(int index, RowState state, const QDateTime& at = {}, const QString& detail = {});
     bool move(int from, int to);
+    QString stateText(const Row& row) const;
 
-    void onProgress(int ticket, const SendProgress& progress);
-    void onReply(const IncomingSms& sms);
-    void sendNext();
-    void wentOut(int index);
-    void confirmed();
-    void timedOut();
-    void finish(const QString& status);
+    void showState(int id);
+    void showEnd(const Sender::End& end);
     void setStatus(const QString& status);
     QString resumeHint() const;
 
-    Outbox& outbox_;
+    Sender sender_;
     std::vector<Row> rows_;
     QString iku_;
     int nextId_ = 0;
-
-    QPointer<Route> route_;
-    QString number_;
-    bool wait_ = false;
-    bool consented_ = false;
-    bool sending_ = false;
-    bool stopAsked_ = false;
-    // Rows by their id: the one with the route, the one waiting to be confirmed, the last one out, which the
-    // next reply from the unit answers.
-    std::optional<int> inFlight_;
-    std::optional<int> awaited_;
-    std::optional<int> lastOut_;
-    std::map<int, int> rowOfTicket_;
-    QTimer confirmation_;
     QString status_;
 };
 

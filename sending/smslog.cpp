@@ -1,51 +1,10 @@
 #include "smslog.h"
 
+#include "stagewords.h"
+
+#include <array>
+
 namespace velmora {
-
-namespace {
-
-QString clockTime(const QDateTime& at)
-{
-    return at.toLocalTime().toString(QStringLiteral("HH:mm:ss"));
-}
-
-// The delivery column from a message's final stage until its first report.
-QString deliveryBeforeReport(const SendProgress& progress)
-{
-    switch (progress.stage) {
-    case SendProgress::Stage::Sent:
-        return progress.followUpKey.isEmpty() ? QStringLiteral("Bez raportu") : QStringLiteral("Czeka na raport");
-    case SendProgress::Stage::HandedOver:
-        return QStringLiteral("Nieznane (telefon nie zgłasza)");
-    default:
-        return {};
-    }
-}
-
-} // namespace
-
-QString describeForLog(const SendProgress& progress)
-{
-    switch (progress.stage) {
-    case SendProgress::Stage::Waiting:
-        return QStringLiteral("w kolejce");
-    case SendProgress::Stage::Sending:
-        return QStringLiteral("wysyłanie");
-    case SendProgress::Stage::Sent:
-        return QStringLiteral("wysłano");
-    case SendProgress::Stage::HandedOver:
-        return QStringLiteral("przekazano do telefonu ") + progress.detail;
-    case SendProgress::Stage::Failed:
-        return QStringLiteral("błąd: ") + progress.detail;
-    case SendProgress::Stage::DeliveryPending:
-        return QStringLiteral("Doręczenie w toku");
-    case SendProgress::Stage::Delivered:
-        return QStringLiteral("Doręczono ") + clockTime(progress.at);
-    case SendProgress::Stage::NotDelivered:
-        return QStringLiteral("Nie doręczono: ") + progress.detail;
-    }
-    return {};
-}
 
 int SmsLog::addOutgoing(const OutgoingSms& sms)
 {
@@ -65,13 +24,13 @@ void SmsLog::setProgress(int row, const SendProgress& progress)
     entry.time = progress.at;
     entry.state = describeForLog(progress);
     entry.technical = progress.technical;
-    entry.delivery = deliveryBeforeReport(progress);
+    entry.delivery = describeAwaitedReport(progress);
     emit dataChanged(index(row, Time), index(row, Delivery));
 }
 
 void SmsLog::addIncoming(const IncomingSms& sms)
 {
-    append({sms.received, false, sms.number, sms.text, QStringLiteral("odebrano"), {}, {}, {}});
+    append({sms.received, false, sms.number, sms.text, describeReply(sms, StagePlace::Log), {}, {}, {}});
 }
 
 void SmsLog::append(Entry entry)
@@ -106,7 +65,7 @@ QVariant SmsLog::data(const QModelIndex& index, int role) const
     }
     switch (index.column()) {
     case Time:
-        return entry.time.toString(QStringLiteral("HH:mm:ss"));
+        return clockTime(entry.time);
     case Direction:
         return entry.outgoing ? QStringLiteral("wysłany") : QStringLiteral("odebrany");
     case Number:
@@ -137,8 +96,9 @@ QVariant SmsLog::headerData(int section, Qt::Orientation orientation, int role) 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    static const char* const kHeaders[ColumnCount] = {"Czas", "Kierunek", "Numer", "Treść", "Stan", "Doręczenie"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(kHeaders[section]) : QVariant();
+    static constexpr std::array<const char*, ColumnCount> kHeaders = {"Czas",  "Kierunek", "Numer",
+                                                                      "Treść", "Stan",     "Doręczenie"};
+    return section >= 0 && section < ColumnCount ? QString::fromUtf8(kHeaders.at(section)) : QVariant();
 }
 
 } // namespace velmora

@@ -47,8 +47,4 @@ private:
     std::vector<Entry> entries_;
 };
 
-// What a progress stage reads as in the log: in the state column up to the final stage, in the delivery column
-// for a follow-up.
-QString describeForLog(const SendProgress& progress);
-
 } // namespace velmora

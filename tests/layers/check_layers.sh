@@ -20,7 +20,7 @@ for file in pages/*.cpp pages/*.h; do
     done
 done
 
-routes='#include "(busroute|modemroutes|phoneroutes|dbustypes|[a-z]*proxy)\.h"'
+routes='#include "(busroute|modemfinder|modemroute|phoneroutes|statusreport|dbustypes|[a-z]*proxy)\.h"'
 for file in $(grep -rlE "$routes" --include='*.cpp' --include='*.h' commands widgets pages handoff 2>/dev/null); do
     fail "$file reaches a D-Bus route; only sending and start-up may"
 done

@@ -1,5 +1,5 @@
 #include "interfacecheck.h"
-#include "modemroutes.h"
+#include "modemfinder.h"
 #include "modemtestbench.h"
 #include "waits.h"
 

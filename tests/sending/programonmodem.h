@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modemroutes.h"
+#include "modemfinder.h"
 #include "modemtestbench.h"
 #include "outbox.h"
 #include "pageset.h"

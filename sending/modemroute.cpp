@@ -1,23 +1,16 @@
-#include "modemroutes.h"
+#include "modemroute.h"
 
-#include "dbustypes.h"
 #include "messagingproxy.h"
 #include "modemproxy.h"
-#include "objectmanagerproxy.h"
 #include "propertiesproxy.h"
 #include "smsproxy.h"
 
-#include <algorithm>
 #include <memory>
 #include <utility>
 
 namespace velmora {
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.ModemManager1");
-const QString kManagerPath = QStringLiteral("/org/freedesktop/ModemManager1");
-const QString kModemInterface = QStringLiteral("org.freedesktop.ModemManager1.Modem");
-const QString kMessagingInterface = QStringLiteral("org.freedesktop.ModemManager1.Modem.Messaging");
 const QString kSmsInterface = QStringLiteral("org.freedesktop.ModemManager1.Sms");
 
 // ModemManager's MMModemState values that matter here.
@@ -35,70 +28,6 @@ IncomingSms incomingSms(const QVariantMap& properties)
     const QDateTime at = QDateTime::fromString(properties.value(QStringLiteral("Timestamp")).toString(), Qt::ISODate);
     return {properties.value(QStringLiteral("Number")).toString(), properties.value(QStringLiteral("Text")).toString(),
             at.isValid() ? at : QDateTime::currentDateTime()};
-}
-
-// Why the network gave up delivering, for the status values of GSM's SMS status report that a user may meet.
-QString notDeliveredReason(uint status)
-{
-    switch (status) {
-    case 0x40:
-        return QStringLiteral("błąd procedury w sieci");
-    case 0x41:
-        return QStringLiteral("numer nie może odbierać SMS");
-    case 0x42:
-        return QStringLiteral("centrala odrzuciła wiadomość");
-    case 0x43:
-        return QStringLiteral("numer nieosiągalny");
-    case 0x44:
-    case 0x64:
-        return QStringLiteral("sieć nie zapewnia wymaganej jakości usługi");
-    case 0x45:
-        return QStringLiteral("brak współpracy między sieciami");
-    case 0x46:
-        return QStringLiteral("ważność wiadomości minęła");
-    case 0x47:
-        return QStringLiteral("wiadomość usunięta przez nadawcę");
-    case 0x48:
-        return QStringLiteral("wiadomość usunięta przez centrum SMS");
-    case 0x49:
-        return QStringLiteral("wiadomość nie istnieje");
-    case 0x60:
-        return QStringLiteral("przeciążenie sieci");
-    case 0x61:
-        return QStringLiteral("centrala zajęta");
-    case 0x62:
-        return QStringLiteral("brak odpowiedzi centrali");
-    case 0x63:
-        return QStringLiteral("usługa odrzucona");
-    case 0x65:
-        return QStringLiteral("błąd w centrali");
-    default:
-        return QStringLiteral("sieć zrezygnowała z doręczenia");
-    }
-}
-
-// What a status report says of its message, by its status (TP-ST); nothing for a value that means nothing
-// known.
-std::optional<SendProgress> deliveryProgress(const QVariantMap& report)
-{
-    const uint status = report.value(QStringLiteral("DeliveryState")).toUInt();
-    const QString code = QStringLiteral("kod raportu doręczenia 0x%1").arg(status, 2, 16, QLatin1Char('0'));
-    std::optional<SendProgress> progress;
-    if (status <= 0x1F) {
-        progress = SendProgress(SendProgress::Stage::Delivered, {}, code);
-    } else if (status <= 0x3F) {
-        progress = SendProgress(SendProgress::Stage::DeliveryPending, {}, code);
-    } else if (status <= 0x7F) {
-        progress = SendProgress(SendProgress::Stage::NotDelivered, notDeliveredReason(status), code);
-    } else {
-        return std::nullopt;
-    }
-    const QDateTime discharged =
-        QDateTime::fromString(report.value(QStringLiteral("DischargeTimestamp")).toString(), Qt::ISODate);
-    if (discharged.isValid()) {
-        progress->at = discharged;
-    }
-    return progress;
 }
 
 } // namespace
@@ -122,7 +51,7 @@ SendProgress modemFailure(const QDBusError& error, std::chrono::milliseconds tim
 
 ModemRoute::ModemRoute(const QDBusConnection& bus, const QString& path, std::chrono::milliseconds timeout,
                        QObject* parent)
-    : BusRoute(bus, kService, timeout, parent), modem_(makeProxy<ModemProxy>(path)),
+    : BusRoute(bus, kModemManagerService, timeout, parent), modem_(makeProxy<ModemProxy>(path)),
       messaging_(makeProxy<MessagingProxy>(path)), properties_(makeProxy<PropertiesProxy>(path))
 {
     connect(properties_, &PropertiesProxy::PropertiesChanged, this,
@@ -290,8 +219,8 @@ void ModemRoute::readReference(const QString& smsPath)
     whenAnswered(sms->GetAll(kSmsInterface), [this, smsPath](const QDBusPendingReply<QVariantMap>& reply) {
         SendProgress sent(SendProgress::Stage::Sent);
         if (!reply.isError() && reply.value().contains(QStringLiteral("MessageReference"))) {
-            sent_.push_back(
-                {pending().number, reply.value().value(QStringLiteral("MessageReference")).toUInt(), smsPath});
+            reports_.expect(pending().number, reply.value().value(QStringLiteral("MessageReference")).toUInt(),
+                            smsPath);
             sent.followUpKey = smsPath;
         }
         finish(sent);
@@ -346,106 +275,11 @@ void ModemRoute::readAdded(const QString& smsPath, bool incoming)
     read();
 }
 
-// The report answers the latest message of this run to its number with its reference: references are one octet,
-// so an older message may have had the same. A report that answers none is not ours.
 void ModemRoute::followUp(const QVariantMap& report)
 {
-    const uint reference = report.value(QStringLiteral("MessageReference")).toUInt();
-    const QString number = report.value(QStringLiteral("Number")).toString();
-    const auto answered = std::find_if(sent_.rbegin(), sent_.rend(), [&](const Sent& message) {
-        return message.reference == reference && isSameNumber(message.number, number);
-    });
-    if (answered == sent_.rend() || answered->settled) {
-        return;
+    if (const std::optional<AwaitedReports::Answer> answer = reports_.answer(report)) {
+        emit followedUp(answer->key, answer->progress);
     }
-    const std::optional<SendProgress> progress = deliveryProgress(report);
-    if (!progress) {
-        return;
-    }
-    answered->settled = progress->stage != SendProgress::Stage::DeliveryPending;
-    emit followedUp(answered->key, *progress);
-}
-
-ModemFinder::ModemFinder(std::chrono::milliseconds timeout, QObject* parent)
-    : BusFinder(&QDBusConnection::systemBus, kService, parent), timeout_(timeout)
-{}
-
-ModemFinder::~ModemFinder() = default;
-
-void ModemFinder::subscribe()
-{
-    manager_ = new ModemManagerObjects(kService, kManagerPath, bus(), this);
-    connect(manager_, &ModemManagerObjects::InterfacesAdded, this, &ModemFinder::onInterfacesAdded);
-    connect(manager_, &ModemManagerObjects::InterfacesRemoved, this, &ModemFinder::onInterfacesRemoved);
-}
-
-void ModemFinder::load()
-{
-    onReply(manager_->GetManagedObjects(), this, [this](const QDBusPendingReply<ManagedObjects>& reply) {
-        if (!reply.isError()) {
-            const ManagedObjects objects = reply.value();
-            for (auto it = objects.cbegin(); it != objects.cend(); ++it) {
-                onInterfacesAdded(it.key(), it.value());
-            }
-        }
-        loaded(reply.isError());
-    });
-}
-
-ModemRoute* ModemFinder::modem(const QString& path) const
-{
-    return static_cast<ModemRoute*>(device(path));
-}
-
-void ModemFinder::onInterfacesAdded(const QDBusObjectPath& path, const InterfaceProperties& interfaces)
-{
-    if (!interfaces.contains(kModemInterface) && !interfaces.contains(kMessagingInterface)) {
-        return;
-    }
-    ModemRoute* route = modem(path.path());
-    if (route == nullptr) {
-        route = new ModemRoute(bus(), path.path(), timeout_);
-        adopt(path.path(), route);
-    }
-    if (interfaces.contains(kMessagingInterface)) {
-        route->setMessaging(true);
-    }
-    if (interfaces.contains(kModemInterface)) {
-        route->updateModem(interfaces.value(kModemInterface));
-    }
-    emit routesChanged();
-}
-
-void ModemFinder::onInterfacesRemoved(const QDBusObjectPath& path, const QStringList& interfaces)
-{
-    ModemRoute* route = modem(path.path());
-    if (route == nullptr) {
-        return;
-    }
-    if (interfaces.contains(kModemInterface)) {
-        forget(path.path());
-    } else if (interfaces.contains(kMessagingInterface)) {
-        route->setMessaging(false);
-    }
-    emit routesChanged();
-}
-
-QString ModemFinder::absenceReason() const
-{
-    switch (search()) {
-    case Search::Searching:
-        return QStringLiteral("Szukanie modemów…");
-    case Search::NoBus:
-        return QStringLiteral("Nie można połączyć się z magistralą systemową D-Bus, przez którą działa "
-                              "ModemManager.");
-    case Search::NoService:
-        return QStringLiteral("ModemManager nie działa albo nie jest zainstalowany: zainstaluj pakiet modemmanager "
-                              "i uruchom usługę (sudo systemctl start ModemManager).");
-    case Search::Done:
-        break;
-    }
-    return QStringLiteral("Nie znaleziono modemu GSM: podłącz modem z kartą SIM i poczekaj chwilę, aż system go "
-                          "rozpozna.");
 }
 
 } // namespace velmora

@@ -1,19 +1,19 @@
 #pragma once
 
 #include "busroute.h"
+#include "statusreport.h"
 
-#include <QDBusObjectPath>
 #include <QVariantMap>
-#include <vector>
 
-class ModemManagerObjects;
 class ModemProxy;
 class MessagingProxy;
 class PropertiesProxy;
 
 namespace velmora {
 
-using InterfaceProperties = QMap<QString, QVariantMap>;
+// ModemManager's names on the system bus.
+inline const QString kModemManagerService = QStringLiteral("org.freedesktop.ModemManager1");
+inline const QString kModemInterface = QStringLiteral("org.freedesktop.ModemManager1.Modem");
 
 // How long a modem may take over one step (switching on, taking the message, sending it): sending can take tens
 // of seconds on a weak network.
@@ -65,39 +65,8 @@ private:
     QVariantMap modemProperties_;
     bool hasMessaging_ = false;
     QString created_;
-
-    // A message of this run that asked for a delivery report; its SMS object's path is the key it is followed up
-    // by.
-    struct Sent {
-        QString number;
-        uint reference;
-        QString key;
-        bool settled = false; // delivered or given up: later reports on it are echoes
-    };
-    std::vector<Sent> sent_;
-};
-
-// Finds the modems that ModemManager manages on the system bus and follows them as they come and go.
-class ModemFinder final : public BusFinder {
-    Q_OBJECT
-
-public:
-    explicit ModemFinder(std::chrono::milliseconds timeout = kModemTimeout, QObject* parent = nullptr);
-    ~ModemFinder() override;
-
-    QString absenceReason() const override;
-
-protected:
-    void subscribe() override;
-    void load() override;
-
-private:
-    void onInterfacesAdded(const QDBusObjectPath& path, const InterfaceProperties& interfaces);
-    void onInterfacesRemoved(const QDBusObjectPath& path, const QStringList& interfaces);
-    ModemRoute* modem(const QString& path) const;
-
-    std::chrono::milliseconds timeout_;
-    ModemManagerObjects* manager_ = nullptr;
+    // The messages sent that asked for a delivery report, each followed up by its SMS object's path.
+    AwaitedReports reports_;
 };
 
 } // namespace velmora

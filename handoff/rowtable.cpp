@@ -1,0 +1,21 @@
+#include "rowtable.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+namespace velmora {
+
+QTableView* makeRowTable(QWidget* parent, const char* name, const QString& accessibleName, QAbstractItemModel& model)
+{
+    auto* table = new QTableView(parent);
+    table->setObjectName(QLatin1String(name));
+    table->setAccessibleName(accessibleName);
+    table->setModel(&model);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setWordWrap(false);
+    table->verticalHeader()->hide();
+    return table;
+}
+
+} // namespace velmora
