@@ -21,13 +21,21 @@ SendProgress::Stage stageOf(int code)
     return code >= 0 && code < int(kStages.size()) ? kStages[std::size_t(code)] : SendProgress::Stage::Failed;
 }
 
-// A stage in four columns from `first`: the stage, its time, detail and technical words.
-SendProgress readProgress(const QSqlQuery& query, int first)
+// Recorded times are read in UTC: a conversion to local time asks the system's time zone each time, which costs
+// more than the rest of a row.
+QDateTime timeOf(const QVariant& milliseconds)
 {
-    SendProgress progress(stageOf(query.value(first).toInt()), query.value(first + 2).toString(),
-                          query.value(first + 3).toString());
-    progress.at = QDateTime::fromMSecsSinceEpoch(query.value(first + 1).toLongLong());
-    return progress;
+    return QDateTime::fromMSecsSinceEpoch(milliseconds.toLongLong(), Qt::UTC);
+}
+
+// A stage in four columns from `first`: the stage, its time, detail and technical words.
+std::optional<RecordedStage> readStage(const QSqlQuery& query, int first)
+{
+    if (query.isNull(first)) {
+        return std::nullopt;
+    }
+    return RecordedStage{stageOf(query.value(first).toInt()), timeOf(query.value(first + 1)),
+                         query.value(first + 2).toString(), query.value(first + 3).toString()};
 }
 
 QString fromFirstHash(const QString& text)
@@ -45,6 +53,13 @@ bool startsAsCommand(const QString& text)
 
 } // namespace
 
+SendProgress RecordedStage::progress() const
+{
+    SendProgress progress(stage, detail, technical);
+    progress.at = at;
+    return progress;
+}
+
 int stageCode(SendProgress::Stage stage)
 {
     return int(std::find(kStages.begin(), kStages.end(), stage) - kStages.begin());
@@ -59,15 +74,11 @@ std::optional<RecordedMessage> readHistoryRow(const QSqlQuery& query, int first)
     message.id = query.value(first).toLongLong();
     message.direction =
         query.value(first + 1).toInt() != 0 ? RecordedMessage::Direction::Sent : RecordedMessage::Direction::Received;
-    message.at = QDateTime::fromMSecsSinceEpoch(query.value(first + 2).toLongLong());
+    message.at = timeOf(query.value(first + 2));
     message.title = query.value(first + 3).toString();
     message.text = query.value(first + 4).toString();
-    if (!query.isNull(first + 5)) {
-        message.stage = readProgress(query, first + 5);
-    }
-    if (!query.isNull(first + 9)) {
-        message.delivery = readProgress(query, first + 9);
-    }
+    message.stage = readStage(query, first + 5);
+    message.delivery = readStage(query, first + 9);
     return message;
 }
 

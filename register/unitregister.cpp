@@ -51,6 +51,44 @@ std::vector<UnitListing> UnitRegister::units(const QString& filter)
     return listed;
 }
 
+void UnitRegister::refreshSearch()
+{
+    std::optional<qint64> version;
+    db_.select("PRAGMA data_version", {}, [&](const QSqlQuery& query) { version = query.value(0).toLongLong(); });
+    if (version && version == searchVersion_) {
+        return;
+    }
+    search_.clear();
+    db_.select("SELECT id, search_text FROM units ORDER BY sort_name, id", {}, [&](const QSqlQuery& query) {
+        search_.push_back({query.value(0).toLongLong(), query.value(1).toString()});
+    });
+    searchVersion_ = version;
+}
+
+std::vector<qint64> UnitRegister::unitIds(const QString& filter)
+{
+    refreshSearch();
+    const QString folded = foldedForSearch(filter);
+    std::vector<qint64> ids;
+    for (const Searchable& unit : search_) {
+        if (unit.text.contains(folded)) {
+            ids.push_back(unit.id);
+        }
+    }
+    return ids;
+}
+
+std::optional<UnitListing> UnitRegister::listing(qint64 id)
+{
+    std::optional<UnitListing> found;
+    db_.select("SELECT u.id, u.name, u.number, u.notes, u.code_key, " VELMORA_HISTORY_COLUMNS
+               " FROM units u LEFT JOIN history h ON h.id = u.last_sent WHERE u.id = ?",
+               {id}, [&](const QSqlQuery& query) {
+                   found = UnitListing{readUnit(query), readHistoryRow(query, 5)};
+               });
+    return found;
+}
+
 std::optional<Unit> UnitRegister::unit(qint64 id)
 {
     std::optional<Unit> found;
@@ -109,6 +147,7 @@ QString UnitRegister::insert(const UnitFields& fields, Unit* added)
 QString UnitRegister::changed(const QString& refusal)
 {
     if (refusal.isEmpty()) {
+        searchVersion_.reset();
         emit unitsChanged();
     }
     return refusal;

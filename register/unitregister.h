@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QSqlQuery>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -18,22 +19,36 @@ struct Unit : UnitFields {
     QString codeKey;
 };
 
+// A stage of a sent message as recorded: what SendProgress tells, less the route's follow-up key, which means
+// nothing to a later run. Its time is in UTC; shown, it is local time.
+struct RecordedStage {
+    SendProgress::Stage stage = SendProgress::Stage::Waiting;
+    QDateTime at;
+    QString detail;
+    QString technical;
+
+    // The stage as the send window's words are made from it (describeForWindow, describeForLog).
+    SendProgress progress() const;
+
+    bool operator==(const RecordedStage&) const = default;
+};
+
 // A message in a unit's history: sent to the unit's number, or received from it.
 struct RecordedMessage {
     enum class Direction { Sent, Received };
 
     qint64 id = 0;
     Direction direction = Direction::Sent;
-    // Sent: when it joined the queue. Received: when it came.
+    // Sent: when it joined the queue. Received: when it came. In UTC.
     QDateTime at;
     // Sent: the operation's title, as the page or the plan names it.
     QString title;
     // Sent: the command from its first "#", without the IKU code. Received: the text.
     QString text;
-    // Sent: how far it came, up to its final stage; what the send window's words are made from.
-    SendProgress stage;
+    // Sent: how far it came, up to its final stage. Received: none.
+    std::optional<RecordedStage> stage;
     // Sent: the latest follow-up of its delivery report, if any came.
-    std::optional<SendProgress> delivery;
+    std::optional<RecordedStage> delivery;
 };
 
 // A row of the units list: the unit and the last message sent to it.
@@ -67,8 +82,14 @@ public:
     // exist yet. The first call looks at the file.
     QString problem() { return db_.problem(); }
 
-    // The units whose name, number or notes hold `filter` (case and Polish letters folded), by name.
+    // The units whose name, number or notes hold `filter` (case and Polish letters folded), by name, all read
+    // at once: for an export. A window of thousands of units lists unitIds() and asks listing() for each row
+    // in view.
     std::vector<UnitListing> units(const QString& filter = {});
+    // The same units' ids alone, from a copy of the folded texts kept in memory: cheap enough for every
+    // keystroke in a register of thousands, with listing() asked only for the rows in view.
+    std::vector<qint64> unitIds(const QString& filter = {});
+    std::optional<UnitListing> listing(qint64 id);
     std::optional<Unit> unit(qint64 id);
     // The unit whose number reaches the same phone as `number` ("+48…", "48…" or national).
     std::optional<Unit> unitWithNumber(const QString& number);
@@ -109,7 +130,17 @@ private:
     std::optional<HistoryKey> record(const QString& number, const std::function<qint64(qint64 unit)>& insert);
     void recorded(const QString& failure, qint64 unit);
 
+    // The folded text of every unit, by name, for unitIds(); read again after a change to the units here, or
+    // after a commit of another copy of the program (PRAGMA data_version).
+    struct Searchable {
+        qint64 id;
+        QString text;
+    };
+    void refreshSearch();
+
     RegisterDatabase db_;
+    std::vector<Searchable> search_;
+    std::optional<qint64> searchVersion_;
 };
 
 } // namespace velmora

@@ -66,10 +66,10 @@ private slots:
         f.send(kCommand);
         QCOMPARE(f.latest(unit)->title, QStringLiteral("Definiowanie Centrum SMS"));
         QCOMPARE(f.latest(unit)->text, QStringLiteral("#0#48601000310#"));
-        QCOMPARE(f.latest(unit)->stage.stage, Stage::Sending);
+        QCOMPARE(f.latest(unit)->stage->stage, Stage::Sending);
 
         f.modem.finish(withKey(Stage::Sent, QStringLiteral("sms-1")));
-        QCOMPARE(f.latest(unit)->stage.stage, Stage::Sent);
+        QCOMPARE(f.latest(unit)->stage->stage, Stage::Sent);
         QVERIFY(!f.latest(unit)->delivery);
 
         f.modem.followUp(QStringLiteral("sms-1"), {Stage::DeliveryPending});
@@ -77,7 +77,7 @@ private slots:
         f.modem.followUp(QStringLiteral("sms-1"), {Stage::NotDelivered, QStringLiteral("ważność wiadomości minęła")});
         QCOMPARE(f.latest(unit)->delivery->stage, Stage::NotDelivered);
         QCOMPARE(f.latest(unit)->delivery->detail, QStringLiteral("ważność wiadomości minęła"));
-        QCOMPARE(f.latest(unit)->stage.stage, Stage::Sent);
+        QCOMPARE(f.latest(unit)->stage->stage, Stage::Sent);
         QCOMPARE(f.units.history(unit).size(), std::size_t(1));
         QCOMPARE(f.home.filesHolding(QStringLiteral("7395")), QStringList());
     }
@@ -89,12 +89,12 @@ private slots:
         f.send({QStringLiteral("+48700000001"), QStringLiteral("1234#S#"), QStringLiteral("Inna centrala")});
         f.outbox.send(&f.modem, kCommand, false);
         QTRY_COMPARE(f.units.history(unit).size(), std::size_t(1));
-        QTRY_COMPARE(f.latest(unit)->stage.stage, Stage::Waiting);
+        QTRY_COMPARE(f.latest(unit)->stage->stage, Stage::Waiting);
         f.modem.finish({Stage::Failed, QStringLiteral("Brak zasięgu.")});
-        QTRY_COMPARE(f.latest(unit)->stage.stage, Stage::Sending);
+        QTRY_COMPARE(f.latest(unit)->stage->stage, Stage::Sending);
         f.modem.finish({Stage::Failed, QStringLiteral("Brak zasięgu."), QStringLiteral("CMS 331")});
-        QCOMPARE(f.latest(unit)->stage.stage, Stage::Failed);
-        QCOMPARE(f.latest(unit)->stage.technical, QStringLiteral("CMS 331"));
+        QCOMPARE(f.latest(unit)->stage->stage, Stage::Failed);
+        QCOMPARE(f.latest(unit)->stage->technical, QStringLiteral("CMS 331"));
     }
 
     void messagesOfOtherNumbersAreNotRecorded()

@@ -248,6 +248,26 @@ private slots:
         added(units, kShop);
         added(units, kHouse);
         QCOMPARE(namesOf(units.units(filter)), names);
+        // The ids kept in memory for each keystroke name the same units, each listed as units() lists it.
+        std::vector<UnitListing> listed;
+        for (const qint64 id : units.unitIds(filter)) {
+            listed.push_back(*units.listing(id));
+        }
+        QCOMPARE(namesOf(listed), names);
+    }
+
+    void theIdsFollowChangesHereAndInAnotherCopyOfTheProgram()
+    {
+        UnitRegister units(path_);
+        UnitRegister other(path_);
+        const Unit house = added(units, kHouse);
+        QCOMPARE(units.unitIds(QStringLiteral("lodz")), std::vector<qint64>{house.id});
+        const Unit shop = added(other, kShop);
+        QCOMPARE(units.unitIds(QStringLiteral("lodz")), (std::vector<qint64>{house.id, shop.id}));
+        QCOMPARE(units.edit(house.id, {QStringLiteral("Dom"), kHouse.number, {}}), QString());
+        QCOMPARE(units.unitIds(QStringLiteral("lodz")), std::vector<qint64>{shop.id});
+        QCOMPARE(other.remove(shop.id), QString());
+        QCOMPARE(units.unitIds(), std::vector<qint64>{house.id});
     }
 
     void removingAUnitTakesItsHistory()
@@ -293,12 +313,15 @@ private slots:
         QCOMPARE(message.direction, RecordedMessage::Direction::Sent);
         QCOMPARE(message.title, QStringLiteral("Centrum SMS"));
         QCOMPARE(message.text, QStringLiteral("#0#48601000310#"));
-        QCOMPARE(message.stage.stage, Stage::Sent);
-        QCOMPARE(message.stage.at, sent);
+        QCOMPARE(message.stage->stage, Stage::Sent);
+        QCOMPARE(message.stage->at, sent);
         QVERIFY(message.delivery);
         QCOMPARE(message.delivery->stage, Stage::Delivered);
         QCOMPARE(message.delivery->at, delivered);
         QVERIFY(qAbs(message.at.secsTo(QDateTime::currentDateTime())) < 60);
+
+        QCOMPARE(message.stage->progress().stage, Stage::Sent);
+        QCOMPARE(message.delivery->progress().at, delivered);
 
         const std::vector<UnitListing> listed = units.units();
         QVERIFY(listed.front().lastSent);
@@ -324,14 +347,15 @@ private slots:
         const std::vector<RecordedMessage> history = units.history(house.id);
         QCOMPARE(history.size(), std::size_t(3));
         QCOMPARE(history[0].title, QStringLiteral("Ustawienia fabryczne"));
-        QCOMPARE(history[0].stage.stage, Stage::Waiting);
+        QCOMPARE(history[0].stage->stage, Stage::Waiting);
         QCOMPARE(history[0].delivery->detail, QStringLiteral("ważność wiadomości minęła"));
         QCOMPARE(history[0].delivery->technical, QStringLiteral("48"));
         QCOMPARE(history[1].direction, RecordedMessage::Direction::Received);
+        QVERIFY(!history[1].stage);
         QCOMPARE(history[1].text, QStringLiteral("#F# przyjęto"));
-        QCOMPARE(history[2].stage.stage, Stage::Failed);
-        QCOMPARE(history[2].stage.detail, QStringLiteral("Brak zasięgu."));
-        QCOMPARE(history[2].stage.technical, QStringLiteral("CMS 331"));
+        QCOMPARE(history[2].stage->stage, Stage::Failed);
+        QCOMPARE(history[2].stage->detail, QStringLiteral("Brak zasięgu."));
+        QCOMPARE(history[2].stage->technical, QStringLiteral("CMS 331"));
         QVERIFY(!history[2].delivery);
         QCOMPARE(units.units().front().lastSent->id, history[0].id);
     }

@@ -3,8 +3,8 @@
 #include "waits.h"
 
 #include <QDBusArgument>
-#include <QDBusMetaType>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDir>
 #include <csignal>
 
@@ -52,7 +52,8 @@ void KeyringDaemon::resume() const
 bool KeyringDaemon::lockDefault(const QDBusConnection& bus) const
 {
     QDBusMessage lock = serviceCall(QStringLiteral("Lock"));
-    lock << QVariant::fromValue(QList<QDBusObjectPath>{QDBusObjectPath(kServicePath + QStringLiteral("/aliases/default"))});
+    lock << QVariant::fromValue(
+        QList<QDBusObjectPath>{QDBusObjectPath(kServicePath + QStringLiteral("/aliases/default"))});
     return callAndWait(bus, lock, kCallMs).type() == QDBusMessage::ReplyMessage;
 }
 
@@ -61,7 +62,8 @@ QList<QDBusObjectPath> KeyringDaemon::itemsFor(const QDBusConnection& bus, const
 {
     qDBusRegisterMetaType<QMap<QString, QString>>();
     QDBusMessage search = serviceCall(QStringLiteral("SearchItems"));
-    search << QVariant::fromValue(QMap<QString, QString>{{QStringLiteral("server"), service}, {QStringLiteral("user"), key}});
+    search << QVariant::fromValue(
+        QMap<QString, QString>{{QStringLiteral("server"), service}, {QStringLiteral("user"), key}});
     const QDBusMessage reply = callAndWait(bus, search, kCallMs);
     QList<QDBusObjectPath> items;
     for (const QVariant& found : reply.arguments()) {
