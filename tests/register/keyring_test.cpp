@@ -1,11 +1,9 @@
 #include "keyringdaemon.h"
-#include "privatebus.h"
+#include "keyringsession.h"
 #include "systemkeyring.h"
-#include "testhome.h"
 #include "waits.h"
 
 #include <QTest>
-#include <csignal>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -26,14 +24,8 @@ class KeyringTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(home_.isValid());
-        // QtKeychain picks KWallet on a KDE desktop; here the Secret Service must be taken, with nothing to show.
-        for (const char* name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION", "KDE_SESSION_VERSION",
-                                 "GNOME_DESKTOP_SESSION_ID", "DISPLAY", "WAYLAND_DISPLAY"}) {
-            qunsetenv(name);
-        }
-        QVERIFY2(bus_.start(), qPrintable(bus_.errorString()));
-        QVERIFY2(daemon_.start(bus_.connection()), qPrintable(daemon_.log()));
+        QVERIFY2(session_.start(), qPrintable(session_.errorString()));
+        QVERIFY2(daemon_.start(session_.bus()), qPrintable(daemon_.log()));
     }
 
     void aCodeIsStoredReadAndRemoved()
@@ -42,15 +34,15 @@ private slots:
         const QString key = QStringLiteral("6f1c0b7e-unit-one");
         QCOMPARE(answer([&](auto done) { keyring.store(key, QStringLiteral("7395"), this, done); }).status,
                  Status::Done);
-        QCOMPARE(daemon_.itemsFor(bus_.connection(), kService, key).size(), 1);
+        QCOMPARE(daemon_.itemsFor(session_.bus(), kService, key).size(), 1);
         const KeyringReply read = answer([&](auto done) { keyring.read(key, this, done); });
         QCOMPARE(read.status, Status::Done);
         QCOMPARE(read.secret, QStringLiteral("7395"));
         // In the keyring, and in no file in plain text: the keyring's own file is encrypted.
-        QCOMPARE(home_.filesHolding(QStringLiteral("7395")), QStringList());
+        QCOMPARE(session_.home().filesHolding(QStringLiteral("7395")), QStringList());
 
         QCOMPARE(answer([&](auto done) { keyring.remove(key, this, done); }).status, Status::Done);
-        QCOMPARE(daemon_.itemsFor(bus_.connection(), kService, key).size(), 0);
+        QCOMPARE(daemon_.itemsFor(session_.bus(), kService, key).size(), 0);
         QCOMPARE(answer([&](auto done) { keyring.read(key, this, done); }).status, Status::NotFound);
     }
 
@@ -90,11 +82,11 @@ private slots:
     {
         SystemKeyring keyring(kService, kShortLimit);
         answer([&](auto done) { keyring.store(QStringLiteral("unit-a"), QStringLiteral("1111"), this, done); });
-        QVERIFY(daemon_.lockDefault(bus_.connection()));
+        QVERIFY(daemon_.lockDefault(session_.bus()));
         const KeyringReply stored =
             answer([&](auto done) { keyring.store(QStringLiteral("unit-c"), QStringLiteral("3333"), this, done); });
         QCOMPARE(stored.status, Status::Locked);
-        QCOMPARE(daemon_.itemsFor(bus_.connection(), kService, QStringLiteral("unit-c")).size(), 0);
+        QCOMPARE(daemon_.itemsFor(session_.bus(), kService, QStringLiteral("unit-c")).size(), 0);
         // libsecret does not look into a locked keyring: the code there reads as not found.
         const KeyringReply read = answer([&](auto done) { keyring.read(QStringLiteral("unit-a"), this, done); });
         QCOMPARE(read.status, Status::NotFound);
@@ -104,10 +96,7 @@ private slots:
     void cleanupTestCase()
     {
         daemon_.stop();
-        // GLib's connection to the session bus, libsecret's under QtKeychain, raises SIGTERM in this process
-        // when the bus goes away, as a desktop session's end should end its programs.
-        std::signal(SIGTERM, SIG_IGN);
-        bus_.stop();
+        session_.stop();
     }
 
 private:
@@ -123,9 +112,8 @@ private:
         return *reply;
     }
 
-    TestHome home_;
-    PrivateBus bus_{home_.path()};
-    KeyringDaemon daemon_{home_.path()};
+    KeyringSession session_;
+    KeyringDaemon daemon_{session_.home().path()};
 };
 
 QTEST_GUILESS_MAIN(KeyringTest)

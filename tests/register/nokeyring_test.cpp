@@ -1,10 +1,8 @@
-#include "privatebus.h"
+#include "keyringsession.h"
 #include "systemkeyring.h"
-#include "testhome.h"
 #include "waits.h"
 
 #include <QTest>
-#include <csignal>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -14,15 +12,7 @@ class NoKeyringTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(home_.isValid());
-        for (const char* name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION", "KDE_SESSION_VERSION",
-                                 "GNOME_DESKTOP_SESSION_ID", "DISPLAY", "WAYLAND_DISPLAY"}) {
-            qunsetenv(name);
-        }
-        QVERIFY2(bus_.start(), qPrintable(bus_.errorString()));
-    }
+    void initTestCase() { QVERIFY2(session_.start(), qPrintable(session_.errorString())); }
 
     // The bus says at once that nobody owns the name: the answer is the keyring stack's, not the time limit's.
     void everyCallAnswersNoKeyringAtOnce()
@@ -42,19 +32,13 @@ private slots:
             QVERIFY2(!reply->technical.startsWith(QStringLiteral("no answer")), qPrintable(reply->technical));
         }
         // Nor is the code kept in a file instead: QtKeychain's plain-text fallback stays off.
-        QCOMPARE(home_.filesHolding(QStringLiteral("7395")), QStringList());
+        QCOMPARE(session_.home().filesHolding(QStringLiteral("7395")), QStringList());
     }
 
-    void cleanupTestCase()
-    {
-        // GLib's connection to the session bus raises SIGTERM in this process when the bus goes away.
-        std::signal(SIGTERM, SIG_IGN);
-        bus_.stop();
-    }
+    void cleanupTestCase() { session_.stop(); }
 
 private:
-    TestHome home_;
-    PrivateBus bus_{home_.path()};
+    KeyringSession session_;
 };
 
 QTEST_GUILESS_MAIN(NoKeyringTest)
