@@ -1,4 +1,5 @@
 #include "historyrows.h"
+#include "registerdatabase.h"
 #include "unitregister.h"
 
 #include <algorithm>
@@ -85,8 +86,8 @@ std::optional<RecordedMessage> readHistoryRow(const QSqlQuery& query, int first)
 std::vector<RecordedMessage> UnitRegister::history(qint64 unitId)
 {
     std::vector<RecordedMessage> messages;
-    db_.select("SELECT " VELMORA_HISTORY_COLUMNS " FROM history h WHERE h.unit_id = ? ORDER BY h.id DESC", {unitId},
-               [&](const QSqlQuery& query) { messages.push_back(*readHistoryRow(query, 0)); });
+    db_->select("SELECT " VELMORA_HISTORY_COLUMNS " FROM history h WHERE h.unit_id = ? ORDER BY h.id DESC", {unitId},
+                [&](const QSqlQuery& query) { messages.push_back(*readHistoryRow(query, 0)); });
     return messages;
 }
 
@@ -102,7 +103,7 @@ void UnitRegister::recorded(const QString& failure, qint64 unit)
 // Nothing is looked up, and no file made, while the register does not exist.
 std::optional<HistoryKey> UnitRegister::record(const QString& number, const std::function<qint64(qint64)>& insert)
 {
-    if (!db_.openForReading()) {
+    if (!db_->openForReading()) {
         return std::nullopt;
     }
     const std::optional<Unit> unit = unitWithNumber(number);
@@ -110,7 +111,7 @@ std::optional<HistoryKey> UnitRegister::record(const QString& number, const std:
         return std::nullopt;
     }
     HistoryKey key{unit->id, 0};
-    const QString failure = db_.write([&] {
+    const QString failure = db_->write([&] {
         key.message = insert(key.unit);
         return QString();
     });
@@ -123,10 +124,10 @@ std::optional<HistoryKey> UnitRegister::recordSent(const OutgoingSms& sms)
     return record(sms.number, [&](qint64 unit) {
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         const qint64 message =
-            db_.execute("INSERT INTO history (unit_id, sent, at, title, text, stage, stage_at, detail, technical)"
-                        " VALUES (?, 1, ?, ?, ?, ?, ?, '', '')",
-                        {unit, now, sms.title, fromFirstHash(sms.text), stageCode(SendProgress::Stage::Waiting), now});
-        db_.execute("UPDATE units SET last_sent = ? WHERE id = ?", {message, unit});
+            db_->execute("INSERT INTO history (unit_id, sent, at, title, text, stage, stage_at, detail, technical)"
+                         " VALUES (?, 1, ?, ?, ?, ?, ?, '', '')",
+                         {unit, now, sms.title, fromFirstHash(sms.text), stageCode(SendProgress::Stage::Waiting), now});
+        db_->execute("UPDATE units SET last_sent = ? WHERE id = ?", {message, unit});
         return message;
     });
 }
@@ -134,7 +135,7 @@ std::optional<HistoryKey> UnitRegister::recordSent(const OutgoingSms& sms)
 std::optional<HistoryKey> UnitRegister::recordReceived(const IncomingSms& sms)
 {
     return record(sms.number, [&](qint64 unit) {
-        return db_.execute(
+        return db_->execute(
             "INSERT INTO history (unit_id, sent, at, title, text) VALUES (?, 0, ?, '', ?)",
             {unit, sms.received.toMSecsSinceEpoch(), startsAsCommand(sms.text) ? fromFirstHash(sms.text) : sms.text});
     });
@@ -142,18 +143,18 @@ std::optional<HistoryKey> UnitRegister::recordReceived(const IncomingSms& sms)
 
 void UnitRegister::recordStage(const HistoryKey& key, const SendProgress& progress)
 {
-    if (!db_.openForReading()) {
+    if (!db_->openForReading()) {
         return;
     }
     const std::initializer_list<QVariant> values = {stageCode(progress.stage), progress.at.toMSecsSinceEpoch(),
                                                     progress.detail, progress.technical, key.message};
-    recorded(db_.write([&] {
+    recorded(db_->write([&] {
         if (progress.isFollowUp()) {
-            db_.execute("UPDATE history SET delivery = ?, delivery_at = ?, delivery_detail = ?, delivery_technical = ?"
-                        " WHERE id = ?",
-                        values);
+            db_->execute("UPDATE history SET delivery = ?, delivery_at = ?, delivery_detail = ?, delivery_technical = ?"
+                         " WHERE id = ?",
+                         values);
         } else {
-            db_.execute("UPDATE history SET stage = ?, stage_at = ?, detail = ?, technical = ? WHERE id = ?", values);
+            db_->execute("UPDATE history SET stage = ?, stage_at = ?, detail = ?, technical = ? WHERE id = ?", values);
         }
         return QString();
     }),

@@ -1,17 +1,19 @@
 #pragma once
 
-#include "registerdatabase.h"
 #include "sms.h"
 #include "unitrules.h"
 
 #include <QDateTime>
 #include <QObject>
-#include <QSqlQuery>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <variant>
 #include <vector>
 
 namespace velmora {
+
+class RegisterDatabase;
 
 // A unit of the register. Its IKU code is never here: it is kept in the keyring (keyring.h) under `codeKey`.
 struct Unit : UnitFields {
@@ -76,11 +78,12 @@ public:
     static QString defaultPath();
 
     explicit UnitRegister(QString path = defaultPath(), QObject* parent = nullptr);
+    ~UnitRegister() override;
 
-    const QString& path() const { return db_.path(); }
+    const QString& path() const;
     // Why the register cannot be used in this run, naming the file; empty while it can, or while it does not
     // exist yet. The first call looks at the file.
-    QString problem() { return db_.problem(); }
+    QString problem();
 
     // The units whose name, number or notes hold `filter` (case and Polish letters folded), by name, all read
     // at once: for an export. A window of thousands of units lists unitIds() and asks listing() for each row
@@ -138,7 +141,8 @@ private:
     };
     void refreshSearch();
 
-    RegisterDatabase db_;
+    // Qt SQL stays behind this: the windows see units and messages, never a query.
+    std::unique_ptr<RegisterDatabase> db_;
     std::vector<Searchable> search_;
     std::optional<qint64> searchVersion_;
 };

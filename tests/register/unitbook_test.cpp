@@ -1,6 +1,7 @@
 #include "fakekeyring.h"
 #include "testhome.h"
 #include "unitbook.h"
+#include "unitsfile.h"
 
 #include <QTest>
 
@@ -90,6 +91,10 @@ private slots:
         // The unit is saved whatever the keyring said.
         QCOMPARE(f.units.unit(saved.unit.id)->codeKey, saved.unit.codeKey);
         QCOMPARE(f.keyring.entries.contains(saved.unit.codeKey), stored);
+        // Used, exported: the code is in no file, neither the register, its log, nor the export.
+        f.units.recordSent({QStringLiteral("+48601123456"), QStringLiteral("7395#S#"), QStringLiteral("Serwis")});
+        QCOMPARE(exportUnits(f.units, f.home.filePath(QStringLiteral("centrale.csv"))), QString());
+        QCOMPARE(f.home.files().size(), 4);
         QCOMPARE(f.home.filesHolding(QStringLiteral("7395")), QStringList());
     }
 
