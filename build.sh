@@ -5,20 +5,23 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
-# Debian 12 package names: what building and starting the program needs,
+# Debian 12 package names: what building and starting the program needs (the units register needs Qt's SQLite
+# driver, and QtKeychain for the desktop keyring, which loads libsecret only when it runs),
 program_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libjpeg-dev libqrencode-dev qt6-translations-l10n
+    libqt6sql6-sqlite qtkeychain-qt6-dev libsecret-1-0
 )
 # and what the tests and checks need besides: GoogleTest; zbar to read QR codes back; Xvfb and xcb for the
 # smoke test; the menu entry, metainfo and package checks; clang with libFuzzer and the sanitizers' runtime;
-# and ModemManager, a bus and python-dbusmock for the sending tests.
+# ModemManager, a bus and python-dbusmock for the sending tests; and GNOME Keyring for the keyring's tests.
 test_packages=(
     libgtest-dev zbar-tools
     xvfb xauth libxcb1-dev
     desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-14-dev
     modemmanager dbus python3-dbusmock
+    gnome-keyring
 )
 
 usage() {
@@ -38,7 +41,8 @@ install_missing() {
     if ! command -v apt-get >/dev/null 2>&1; then
         echo "This system has no apt-get. Install these by hand (Debian names; a C++20 compiler, CMake 3.25," >&2
         echo "Ninja, Qt 6 Widgets, libjpeg, GoogleTest, Xvfb, xcb headers and clang with libFuzzer elsewhere;" >&2
-        echo "the sending tests need ModemManager, dbus-daemon and python-dbusmock):" >&2
+        echo "Qt's SQLite driver, QtKeychain and libsecret; the sending tests need ModemManager, dbus-daemon and" >&2
+        echo "python-dbusmock, the keyring's tests GNOME Keyring):" >&2
         echo "  ${missing[*]}" >&2
         exit 1
     fi

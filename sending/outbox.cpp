@@ -31,6 +31,7 @@ int Outbox::send(Route* route, const OutgoingSms& sms, bool consented)
     // The message's row in the log is its ticket. It joins the queue from the event loop, so that the caller
     // holds the ticket before the first report and is never re-entered from within its own call.
     const int ticket = log_.addOutgoing(sms);
+    emit submitted(ticket, sms);
     QMetaObject::invokeMethod(
         this,
         [this, ticket, route = QPointer<Route>(route), sms, consented] {

@@ -10,6 +10,8 @@ namespace velmora {
 struct OutgoingSms {
     QString number;
     QString text;
+    // The operation's title, for the units' history; may be empty.
+    QString title = {};
 };
 
 // A text that arrived through one of the routes.

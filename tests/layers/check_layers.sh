@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # What the build's targets cannot forbid: a page including another page, a D-Bus route or proxy named outside
-# sending and start-up. The targets themselves keep widgets from pages and windows, and pages from sending.
+# sending and start-up, the desktop keyring named outside start-up. The targets themselves keep widgets from pages and windows, and pages from sending.
 set -euo pipefail
 cd "$1"
 
@@ -23,6 +23,12 @@ done
 routes='#include "(busroute|modemfinder|modemroute|phoneroutes|statusreport|dbustypes|[a-z]*proxy)\.h"'
 for file in $(grep -rlE "$routes" --include='*.cpp' --include='*.h' commands widgets pages handoff 2>/dev/null); do
     fail "$file reaches a D-Bus route; only sending and start-up may"
+done
+
+# QtKeychain talks D-Bus itself: the desktop keyring is made by start-up and handed down as a Keyring.
+for file in $(grep -rl '#include "systemkeyring.h"' --include='*.cpp' --include='*.h' commands sending register widgets \
+    pages handoff 2>/dev/null); do
+    [ "$file" = register/systemkeyring.cpp ] || fail "$file reaches the desktop keyring; only start-up may"
 done
 
 exit "$failed"
