@@ -15,34 +15,34 @@ std::string described(const CommandForm& command)
     return "„" + std::string(command.code()) + "” with " + std::to_string(command.fields().size()) + " fields";
 }
 
+// A field of each kind as a page could fill it; a kind without one is a warning of the switch.
+std::string_view sampleField(Field kind)
+{
+    switch (kind) {
+    case Field::Number:
+        return "12";
+    case Field::Digits:
+        return "48601";
+    case Field::Mask:
+        return "10";
+    case Field::Name:
+        return "Dom";
+    case Field::Text:
+        return "Alarm #1";
+    case Field::Selection:
+        return "1#3";
+    case Field::Typed:
+        return "*101#";
+    }
+    return {};
+}
+
 // The command with each field filled as a page could fill it, from its first "#".
 std::string sampleOf(const CommandForm& command)
 {
     Message message("", command);
     for (const FieldForm& field : command.fields()) {
-        switch (field.kind) {
-        case Field::Number:
-            message.arg("12");
-            break;
-        case Field::Digits:
-            message.arg("48601");
-            break;
-        case Field::Mask:
-            message.arg("10");
-            break;
-        case Field::Name:
-            message.arg("Dom");
-            break;
-        case Field::Text:
-            message.arg("Alarm #1");
-            break;
-        case Field::Selection:
-            message.selection({true, false, true});
-            break;
-        case Field::Typed:
-            message.arg("*101#");
-            break;
-        }
+        message.arg(sampleField(field.kind));
     }
     return message.text();
 }
