@@ -23,7 +23,8 @@ template <std::size_t... Sizes> constexpr auto joined(const std::array<const Com
     return all;
 }
 
-// The first start-up page composes with the SMS centre, user numbers and keypad code commands of other pages.
+// Each page's module lists its commands beside its composers; a new page's list joins here. The first start-up
+// page has none of its own: it composes the SMS centre, user numbers and keypad code commands of other pages.
 constexpr auto kComposedCommands =
     joined(kSmsCentreCommands, kUserNumbersCommands, kDetectorsCommands, kDetectorNamesCommands,
            kRemoteControlsCommands, kUserNamesCommands, kTestMessagesCommands, kSystemParametersCommands);

@@ -37,7 +37,7 @@ std::optional<std::string> typedFault(const CommandForm& typed, std::string_view
     return std::nullopt;
 }
 
-// Whether a command of characters the unit reads is one of the commands composed, with its fields in their form.
+// Why a command of characters the unit reads is not one of the commands composed, with its fields in their forms.
 std::optional<std::string> formFault(std::span<const CommandForm* const> commands, std::string_view command)
 {
     const std::size_t codeEnd = command.find('#', 1);
