@@ -3,6 +3,7 @@
 #include "message.h"
 #include "rules.h"
 
+#include <array>
 #include <cstddef>
 #include <string_view>
 
@@ -26,12 +27,18 @@ TextAndLength headerRule();
 
 // The name of detector `detector` (1 to 8): IKU, "#MCI#", the number, "#", the name, "#". An empty name
 // composes nothing and says nothing.
+inline constexpr CommandForm kDetectorNameCommand{"MCI", {Field::Number, Field::Name}};
 Outcome composeDetectorName(std::string_view iku, int detector, std::string_view name);
 
 // The removal of the names of the ticked detectors: IKU, "#CIN#", then the selection list.
+inline constexpr CommandForm kNameRemovalCommand{"CIN", {Field::Selection}};
 Outcome composeNameRemoval(std::string_view iku, const Ticks& ticks);
 
 // The message header: IKU, "#N#", the header, "#". An empty header is composed too.
+inline constexpr CommandForm kHeaderCommand{"N", {Field::Name}};
 Outcome composeHeader(std::string_view iku, std::string_view header);
+
+// This page's commands, as the plan file's check knows them (composedCommands, grammar.h).
+inline constexpr std::array kDetectorNamesCommands = {&kDetectorNameCommand, &kNameRemovalCommand, &kHeaderCommand};
 
 } // namespace velmora

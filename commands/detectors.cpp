@@ -5,68 +5,61 @@
 namespace velmora {
 namespace {
 
-Outcome composed(const Message& message, std::string_view title)
-{
-    return Outcome::composed({message.text(), std::string(title), std::string(kSendToUnitPrompt)});
-}
+constexpr TickedOperation kDetectorProgramming{kDetectorProgrammingCommand, "Wprogramowywanie czujki do systemu",
+                                               kSendToUnitPrompt, "Wybierz  czujkę do wprogramowania"};
+constexpr TickedOperation kDetectorRemoval{kDetectorRemovalCommand, "Usuwanie czujek z systemu", kSendToUnitPrompt,
+                                           "Wybierz co najmniej jedną czujkę do usunięcia z systemu"};
+constexpr TickedOperation kSirenProgramming{kSirenProgrammingCommand, "Wprogramowywanie syreny do systemu",
+                                            kSendToUnitPrompt, "Wybierz syrenę do wprogramowania"};
+constexpr TickedOperation kSirenRemoval{kSirenRemovalCommand, "Usuwanie syren z systemu", kSendToUnitPrompt,
+                                        "Wybierz co najmniej jedną syrenę do usunięcia z systemu"};
 
-Outcome composeMask(std::string_view iku, std::string_view code, const Ticks& ticks, std::string_view title)
+Outcome composeMask(std::string_view iku, const CommandForm& command, const Ticks& ticks, std::string_view title)
 {
-    return composed(Message(iku, code).arg(maskDigits(ticks)), title);
+    return Outcome::composed(
+        {Message(iku, command).arg(maskDigits(ticks)).text(), std::string(title), std::string(kSendToUnitPrompt)});
 }
 
 } // namespace
 
 Outcome composeDetectorProgramming(std::string_view iku, const Ticks& detectors)
 {
-    if (noneTicked(detectors)) {
-        return Outcome::refused("Wybierz  czujkę do wprogramowania");
-    }
-    return composed(Message(iku, "C").selection(detectors), "Wprogramowywanie czujki do systemu");
+    return composeTicked(iku, detectors, kDetectorProgramming);
 }
 
 Outcome composeDetectorRemoval(std::string_view iku, const Ticks& detectors)
 {
-    if (noneTicked(detectors)) {
-        return Outcome::refused("Wybierz co najmniej jedną czujkę do usunięcia z systemu");
-    }
-    return composed(Message(iku, "CN").selectionOrAll(detectors), "Usuwanie czujek z systemu");
+    return composeTickedOrAll(iku, detectors, kDetectorRemoval);
 }
 
 Outcome composeGlobalMask(std::string_view iku, const Ticks& detectors)
 {
-    return composeMask(iku, "CM", detectors, "Definiowanie Globalnej maski czujek");
+    return composeMask(iku, kGlobalMaskCommand, detectors, "Definiowanie Globalnej maski czujek");
 }
 
 Outcome composeDelayedMask(std::string_view iku, const Ticks& detectors)
 {
-    return composeMask(iku, "CMZ", detectors, "Definiowanie maski czujek ze zwłoką");
+    return composeMask(iku, kDelayedMaskCommand, detectors, "Definiowanie maski czujek ze zwłoką");
 }
 
 Outcome composeZoneMask(std::string_view iku, const Ticks& detectors)
 {
-    return composeMask(iku, "CMW", detectors, "Definiowanie maski czujek strefowych");
+    return composeMask(iku, kZoneMaskCommand, detectors, "Definiowanie maski czujek strefowych");
 }
 
 Outcome composeSirenProgramming(std::string_view iku, const Ticks& sirens)
 {
-    if (noneTicked(sirens)) {
-        return Outcome::refused("Wybierz syrenę do wprogramowania");
-    }
-    return composed(Message(iku, "o").selection(sirens), "Wprogramowywanie syreny do systemu");
+    return composeTicked(iku, sirens, kSirenProgramming);
 }
 
 Outcome composeSirenRemoval(std::string_view iku, const Ticks& sirens)
 {
-    if (noneTicked(sirens)) {
-        return Outcome::refused("Wybierz co najmniej jedną syrenę do usunięcia z systemu");
-    }
-    return composed(Message(iku, "ON").selection(sirens), "Usuwanie syren z systemu");
+    return composeTicked(iku, sirens, kSirenRemoval);
 }
 
 Outcome composeSirenMask(std::string_view iku, const Ticks& sirens)
 {
-    return composeMask(iku, "CM", sirens, "Definiowanie maski syren");
+    return composeMask(iku, kGlobalMaskCommand, sirens, "Definiowanie maski syren");
 }
 
 } // namespace velmora

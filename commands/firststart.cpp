@@ -1,6 +1,7 @@
 #include "firststart.h"
 
 #include "ikucode.h"
+#include "remotecontrols.h"
 #include "smscentre.h"
 
 #include <algorithm>
@@ -50,11 +51,8 @@ Outcome composeFirstStartUsers(std::string_view iku, const UserNumbers& numbers)
     if (!outcome.refusals.empty()) {
         return outcome;
     }
-    Message message(iku, "G");
-    for (const std::string& number : numbers) {
-        message.arg(number);
-    }
-    return Outcome::composed({message.text(), "Definiowanie numerów użytkowników", std::string(kSendToUnitPrompt)});
+    return Outcome::composed(
+        {userNumbersMessage(iku, numbers), "Definiowanie numerów użytkowników", std::string(kSendToUnitPrompt)});
 }
 
 Outcome composeFirstStartKeypadCode(std::string_view iku, const Ticks& ticks)
@@ -65,8 +63,8 @@ Outcome composeFirstStartKeypadCode(std::string_view iku, const Ticks& ticks)
     if (noneTicked(ticks)) {
         return Outcome::nothing();
     }
-    return Outcome::composed({Message(iku, "A").selection(ticks).text(), "Wprogramowywanie kodu klawiatury do systemu",
-                              std::string(kSendToUnitPrompt)});
+    return Outcome::composed({Message(iku, kKeypadCodeCommand).selection(ticks).text(),
+                              "Wprogramowywanie kodu klawiatury do systemu", std::string(kSendToUnitPrompt)});
 }
 
 } // namespace velmora

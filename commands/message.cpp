@@ -3,6 +3,19 @@
 #include <algorithm>
 
 namespace velmora {
+namespace {
+
+Outcome composeList(std::string_view iku, const Ticks& ticks, const TickedOperation& operation, bool allAsW)
+{
+    if (noneTicked(ticks)) {
+        return Outcome::refused(std::string(operation.nothingTicked));
+    }
+    Message message(iku, operation.command);
+    allAsW ? message.selectionOrAll(ticks) : message.selection(ticks);
+    return Outcome::composed({message.text(), std::string(operation.title), std::string(operation.prompt)});
+}
+
+} // namespace
 
 bool allTicked(const Ticks& ticks)
 {
@@ -36,15 +49,15 @@ std::string maskDigits(const Ticks& ticks)
     return digits;
 }
 
-Message::Message(std::string_view iku, std::string_view code)
+Message::Message(std::string_view iku, const CommandForm& command) : closing_(command.isTyped() ? "" : "#")
 {
-    text_.reserve(iku.size() + code.size() + 32);
-    text_.append(iku).append("#").append(code).append("#");
+    text_.reserve(iku.size() + command.code().size() + 32);
+    text_.append(iku).append("#").append(command.code()).append(closing_);
 }
 
 Message& Message::arg(std::string_view argument)
 {
-    text_.append(argument).append("#");
+    text_.append(argument).append(closing_);
     return *this;
 }
 
@@ -57,6 +70,16 @@ Message& Message::selection(const Ticks& ticks)
 Message& Message::selectionOrAll(const Ticks& ticks)
 {
     return allTicked(ticks) ? arg("W") : selection(ticks);
+}
+
+Outcome composeTicked(std::string_view iku, const Ticks& ticks, const TickedOperation& operation)
+{
+    return composeList(iku, ticks, operation, false);
+}
+
+Outcome composeTickedOrAll(std::string_view iku, const Ticks& ticks, const TickedOperation& operation)
+{
+    return composeList(iku, ticks, operation, true);
 }
 
 } // namespace velmora

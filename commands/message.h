@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commandform.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,11 +49,12 @@ std::string selectionList(const Ticks& ticks);
 // One "1" or "0" per box, box 1 first: "10100".
 std::string maskDigits(const Ticks& ticks);
 
-// Builds a command message: the IKU code, "#", the command code, "#", then each argument followed by "#".
+// Builds a command message from its command's declaration: the IKU code, "#", the command code, "#", then
+// each argument followed by "#" (a typed command: the IKU code, "#", the code and its field as typed).
 // Arguments are copied as they stand; the input rules keep "#" out of them.
 class Message {
 public:
-    Message(std::string_view iku, std::string_view code);
+    Message(std::string_view iku, const CommandForm& command);
 
     Message& arg(std::string_view argument);
     // The selection list of the ticked boxes, each number closed by its own "#".
@@ -63,6 +66,21 @@ public:
 
 private:
     std::string text_;
+    std::string_view closing_; // what follows the code and each argument
 };
+
+// An operation on the ticked boxes of a row: its command, the texts it shows with it, and the error box when no
+// box is ticked.
+struct TickedOperation {
+    const CommandForm& command;
+    std::string_view title;
+    std::string_view prompt;
+    std::string_view nothingTicked;
+};
+
+// The command with the list of the ticked boxes; refused when none is ticked.
+Outcome composeTicked(std::string_view iku, const Ticks& ticks, const TickedOperation& operation);
+// The same, but with the remove-all form "W#" when every box is ticked.
+Outcome composeTickedOrAll(std::string_view iku, const Ticks& ticks, const TickedOperation& operation);
 
 } // namespace velmora

@@ -1,140 +1,17 @@
 #include "planfile.h"
 
 #include "encoding.h"
+#include "grammar.h"
 #include "ikucode.h"
 #include "rules.h"
-#include "systemparameters.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace velmora {
 namespace {
 
 constexpr std::string_view kTrailer = "koniec ";
-
-// What follows a command's code, as the pages compose it.
-enum class Fields {
-    None,            // "#S#"
-    Number,          // "#L#10#"
-    NoneOrNumber,    // "#P#" or "#P#2#"
-    UserNumbers,     // five numbers, each possibly empty: "#G#48601123456#####"
-    Selection,       // numbers, or "W" for all: "#C#1#3#", "#CN#W#"
-    Mask,            // ones and zeros: "#SM#10100#"
-    NumberAndName,   // "#MCI#3#Kuchnia#"
-    Name,            // "#N#Dom#"
-    NumberAndPeriod, // "#TC#1#24#"
-    TestSms,         // "#TS#1#24#Test#": the text, last, may hold "#"
-};
-
-struct ComposedCode {
-    std::string_view code;
-    Fields fields;
-};
-
-// The command codes the pages compose, each followed by "#"; the balance check number "#K…" is apart.
-constexpr std::array<ComposedCode, 35> kComposedCodes = {{
-    {"0", Fields::Number},
-    {"A", Fields::Number},
-    {"AN", Fields::Selection},
-    {"C", Fields::Selection},
-    {"CIN", Fields::Selection},
-    {"CM", Fields::Mask},
-    {"CMW", Fields::Mask},
-    {"CMZ", Fields::Mask},
-    {"CN", Fields::Selection},
-    {"D", Fields::None},
-    {"DN", Fields::None},
-    {"E", Fields::Number},
-    {"F", Fields::None},
-    {"G", Fields::UserNumbers},
-    {"GN", Fields::Selection},
-    {"L", Fields::Number},
-    {"MCI", Fields::NumberAndName},
-    {"N", Fields::Name},
-    {"NK", Fields::Number},
-    {"o", Fields::Selection},
-    {"ON", Fields::Selection},
-    {"P", Fields::NoneOrNumber},
-    {"PN", Fields::Selection},
-    {"RI", Fields::NumberAndName},
-    {"RIN", Fields::Selection},
-    {"RM", Fields::Mask},
-    {"RN", Fields::None},
-    {"S", Fields::None},
-    {"SM", Fields::Mask},
-    {"TC", Fields::NumberAndPeriod},
-    {"TK", Fields::Number},
-    {"TR", Fields::Number},
-    {"TS", Fields::TestSms},
-    {"TU", Fields::Number},
-    {"Z", Fields::Mask},
-}};
-constexpr std::size_t kUserNumberCount = 5;
-constexpr std::size_t kTestSmsNumbers = 2;
-
-// The fields between the code's "#" and the closing one; the test SMS text, last, is taken whole.
-std::vector<std::string_view> splitFields(std::string_view fields, std::size_t most)
-{
-    std::vector<std::string_view> split;
-    if (fields.empty()) {
-        return split;
-    }
-    while (split.size() + 1 < most) {
-        const std::size_t end = fields.find('#');
-        if (end == std::string_view::npos) {
-            break;
-        }
-        split.push_back(fields.substr(0, end));
-        fields.remove_prefix(end + 1);
-    }
-    split.push_back(fields);
-    return split;
-}
-
-bool isNumber(std::string_view field)
-{
-    return !field.empty() && isDigitsOnly(field);
-}
-
-bool isMask(std::string_view field)
-{
-    return !field.empty() && field.find_first_not_of("01") == std::string_view::npos;
-}
-
-// Whether the fields have the form the pages give this code: a stray or missing "#" shows as a wrong count.
-bool hasComposedForm(Fields form, std::string_view fields)
-{
-    const std::vector<std::string_view> split =
-        splitFields(fields, form == Fields::TestSms ? kTestSmsNumbers + 1 : std::string_view::npos);
-    const auto all = [&](auto test) { return std::all_of(split.begin(), split.end(), test); };
-    switch (form) {
-    case Fields::None:
-        return split.empty();
-    case Fields::Number:
-        return split.size() == 1 && isNumber(split[0]);
-    case Fields::NoneOrNumber:
-        return split.empty() || (split.size() == 1 && isNumber(split[0]));
-    case Fields::UserNumbers:
-        return split.size() == kUserNumberCount && all([](std::string_view f) { return f.empty() || isDigitsOnly(f); });
-    case Fields::Selection:
-        return (split.size() == 1 && split[0] == "W") || (!split.empty() && all(isNumber));
-    case Fields::Mask:
-        return split.size() == 1 && isMask(split[0]);
-    case Fields::NumberAndName:
-        return split.size() == 2 && isNumber(split[0]);
-    case Fields::Name:
-        return split.size() == 1;
-    case Fields::NumberAndPeriod:
-        return split.size() == 2 && all(isNumber);
-    case Fields::TestSms:
-        return split.size() == kTestSmsNumbers + 1 && isNumber(split[0]) && isNumber(split[1]);
-    }
-    return false;
-}
-
-constexpr std::string_view kBalanceCheckCode = "#K";
 constexpr std::size_t kShownCodeLimit = 12;
 
 // What the unit reads: no control character, nothing above code 125. "#" separates the arguments.
@@ -145,6 +22,40 @@ const TextAndLength kTitleCharacters{TextAndLength::kNoLimit, "", "", /*forbidHa
 bool startsWithIku(std::string_view command)
 {
     return command.size() > kIkuLength && isDigitsOnly(command.substr(0, kIkuLength)) && command[kIkuLength] == '#';
+}
+
+// The balance check number, the one typed command, is the one text a page lets through with codes up to 255:
+// its field's own rule decides its characters, so a plan saved from it opens again.
+std::optional<std::string> typedFault(const CommandForm& typed, std::string_view command)
+{
+    if (command.size() == 1 + typed.code().size()) {
+        return "brak numeru badania stanu konta po „#" + std::string(typed.code()) + "”";
+    }
+    if (!typed.fits(command)) {
+        return std::string("numer badania stanu konta zawiera znak sterujący lub nieznany centrali");
+    }
+    return std::nullopt;
+}
+
+// Why a command of characters the unit reads is not one of the commands composed, with its fields in their forms.
+std::optional<std::string> formFault(std::span<const CommandForm* const> commands, std::string_view command)
+{
+    const std::size_t codeEnd = command.find('#', 1);
+    const std::string_view code = command.substr(1, codeEnd == std::string_view::npos ? command.npos : codeEnd - 1);
+    const auto hasCode = [&](const CommandForm* known) { return known->code() == code; };
+    if (std::none_of(commands.begin(), commands.end(), hasCode)) {
+        const std::string shown(code.substr(0, kShownCodeLimit));
+        return "nieznany kod polecenia „" + shown + (code.size() > kShownCodeLimit ? "…" : "") + "”";
+    }
+    if (codeEnd == std::string_view::npos || !command.ends_with('#')) {
+        return std::string("polecenie nie kończy się znakiem „#”");
+    }
+    if (std::none_of(commands.begin(), commands.end(),
+                     [&](const CommandForm* known) { return hasCode(known) && known->fits(command); })) {
+        return "pola polecenia „" + std::string(code) +
+               "” nie mają postaci, jaką składa program (np. zbędny lub brakujący znak „#”)";
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> titleFault(std::string_view title)
@@ -238,39 +149,18 @@ std::optional<std::string> planCommandFault(std::string_view command)
     if (!command.starts_with('#')) {
         return std::string("polecenie nie zaczyna się znakiem „#”");
     }
-    // The balance check number is the one text a page lets through with codes up to 255: a plan saved from it
-    // must open again.
-    if (command.starts_with(kBalanceCheckCode)) {
-        const std::string_view number = command.substr(kBalanceCheckCode.size());
-        if (number.empty()) {
-            return std::string("brak numeru badania stanu konta po „#K”");
-        }
-        if (balanceCheckNumberRule()(number)) {
-            return std::string("numer badania stanu konta zawiera znak sterujący lub nieznany centrali");
-        }
-        return std::nullopt;
+    const std::span<const CommandForm* const> commands = composedCommands();
+    const auto typed = std::find_if(commands.begin(), commands.end(), [&](const CommandForm* known) {
+        return known->isTyped() && command.substr(1).starts_with(known->code());
+    });
+    if (typed != commands.end()) {
+        return typedFault(**typed, command);
     }
     if (kUnitCharacters(command)) {
         return std::string(
             "polecenie zawiera znak, którego centrala nie przyjmie (sterujący lub o kodzie powyżej 125)");
     }
-    const std::size_t codeEnd = command.find('#', 1);
-    const std::string_view code = command.substr(1, codeEnd == std::string_view::npos ? command.npos : codeEnd - 1);
-    const auto* composed = std::find_if(kComposedCodes.begin(), kComposedCodes.end(),
-                                        [&](const ComposedCode& known) { return known.code == code; });
-    if (composed == kComposedCodes.end()) {
-        const std::string shown(code.substr(0, kShownCodeLimit));
-        return "nieznany kod polecenia „" + shown + (code.size() > kShownCodeLimit ? "…" : "") + "”";
-    }
-    if (codeEnd == std::string_view::npos || !command.ends_with('#')) {
-        return std::string("polecenie nie kończy się znakiem „#”");
-    }
-    const std::string_view fields = command.substr(std::min(codeEnd + 1, command.size() - 1));
-    if (!hasComposedForm(composed->fields, fields.substr(0, fields.size() - 1))) {
-        return "pola polecenia „" + std::string(code) +
-               "” nie mają postaci, jaką składa program (np. zbędny lub brakujący znak „#”)";
-    }
-    return std::nullopt;
+    return formFault(commands, command);
 }
 
 std::string writePlanFile(std::span<const PlanEntry> entries)

@@ -47,9 +47,10 @@ struct PlanRefusal {
     bool operator==(const PlanRefusal&) const = default;
 };
 
-// Why a command (from its first "#") is not one the pages compose: it must begin with "#" and a command
-// code the program composes, hold only characters the unit accepts (no control character, nothing above
-// Windows-1250 code 125), and close with "#", except the balance check number "#K…", which closes as typed.
+// Why a command (from its first "#") is not one the pages compose: it must be one of composedCommands()
+// (grammar.h), its code and its fields in their forms, hold only characters the unit accepts (no control
+// character, nothing above Windows-1250 code 125) and close with "#", except the balance check number "#K…",
+// which closes as typed and takes the characters its field takes.
 std::optional<std::string> planCommandFault(std::string_view command);
 
 // The file for these rows. Each `command` may carry its IKU code: it is written from its first "#" only.

@@ -6,7 +6,7 @@ namespace velmora {
 namespace {
 
 struct ValueRow {
-    std::string_view code;
+    const CommandForm& command;
     unsigned long maximum;
     std::string_view digitsMessage;
     std::string_view maximumMessage;
@@ -17,18 +17,18 @@ struct ValueRow {
 const ValueRow& row(ValueSetting setting)
 {
     static constexpr ValueRow kRows[] = {
-        {"L", 9999, "Dobowy limit wysyłanych SMS powinien zawierać tylko cyfry ",
+        {kDailySmsLimitCommand, 9999, "Dobowy limit wysyłanych SMS powinien zawierać tylko cyfry ",
          "Maxymalna wartość limitu SMS to 9999", "Podaj wartość Dobowego limitu SMS", "Definiowanie limitu SMS"},
-        {"TU", 9999, "Czas uzbrajania systemu powinien zawierać tylko cyfry ",
+        {kArmingTimeCommand, 9999, "Czas uzbrajania systemu powinien zawierać tylko cyfry ",
          "Maxymalna wartość czasu uzbrajania systemu to 9999", "Podaj wartość Czasu uzbrajania systemu",
          "Definiowanie czasu uzbrajania systemu"},
-        {"TR", 9999, "Czas rozbrajania systemu powinien zawierać tylko cyfry ",
+        {kDisarmingTimeCommand, 9999, "Czas rozbrajania systemu powinien zawierać tylko cyfry ",
          "Maxymalna wartość czasu rozbrajania systemu to 9999", "Podaj wartość czasu rozbrajania systemu",
          "Definiowanie czasu rozbrajania systemu"},
-        {"NK", 9999, "Ilościowe badanie stanu konta powinno zawierać tylko cyfry ",
+        {kBalanceCheckByQuantityCommand, 9999, "Ilościowe badanie stanu konta powinno zawierać tylko cyfry ",
          "Maxymalna wartość ilościowego badania stanu konta to 9999", "Podaj wartość ilościowego badania stanu konta",
          "Definiowanie ilościowego badania konta"},
-        {"TK", 999, "Czasowe badanie stanu konta powinno zawierać tylko cyfry ",
+        {kBalanceCheckByTimeCommand, 999, "Czasowe badanie stanu konta powinno zawierać tylko cyfry ",
          "Maxymalna wartość czasowego badania stanu konta to 999 dni", "Podaj wartość czasowego badania stanu konta",
          "Definiowanie okresu badania konta"},
     };
@@ -59,7 +59,7 @@ Outcome composeValue(ValueSetting setting, std::string_view iku, std::string_vie
     if (value.empty()) {
         return Outcome::refused(std::string(r.emptyMessage));
     }
-    return composed(Message(iku, r.code).arg(value).text(), r.title);
+    return composed(Message(iku, r.command).arg(value).text(), r.title);
 }
 
 TextAndLength balanceCheckNumberRule()
@@ -73,31 +73,29 @@ Outcome composeBalanceCheckNumber(std::string_view iku, std::string_view number)
     if (number.empty()) {
         return Outcome::refused("Podaj numer Badania stanu konta");
     }
-    // Unlike every other command, no "#" follows the code and none closes the message.
-    std::string message(iku);
-    message.append("#K").append(number);
-    return composed(std::move(message), "Definiowanie numeru badania stanu konta");
+    return composed(Message(iku, kBalanceCheckNumberCommand).arg(number).text(),
+                    "Definiowanie numeru badania stanu konta");
 }
 
 Outcome composeNotificationMask(std::string_view iku, const Ticks& users)
 {
-    return composed(Message(iku, "Z").arg(maskDigits(users)).text(),
+    return composed(Message(iku, kNotificationMaskCommand).arg(maskDigits(users)).text(),
                     "Definiowanie maski zawiadomienia o uzbrojeniu rozbrojeniu");
 }
 
 Outcome composeEcho(std::string_view iku, bool on)
 {
-    return composed(Message(iku, "E").arg(on ? "1" : "0").text(), "Definiowanie opcji echo");
+    return composed(Message(iku, kEchoCommand).arg(on ? "1" : "0").text(), "Definiowanie opcji echo");
 }
 
 Outcome composeServiceMode(std::string_view iku)
 {
-    return composed(Message(iku, "S").text(), "Definiowanie trybu serwisowego");
+    return composed(Message(iku, kServiceModeCommand).text(), "Definiowanie trybu serwisowego");
 }
 
 Outcome composeFactorySettings(std::string_view iku)
 {
-    return composed(Message(iku, "F").text(), "Przywracanie ustawień fabrycznych");
+    return composed(Message(iku, kFactorySettingsCommand).text(), "Przywracanie ustawień fabrycznych");
 }
 
 } // namespace velmora

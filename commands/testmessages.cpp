@@ -55,7 +55,7 @@ Outcome composeTestSmsOn(std::string_view iku, std::string_view userIndex, std::
         return Outcome::refused("Wypełnij wszystkie pola danych definicji SMS testowego ");
     }
     return Outcome::composed(
-        testCommand(Message(iku, "TS").arg(userIndex).arg(period).arg(text), "Definiowanie SMS testowego"));
+        testCommand(Message(iku, kTestSmsCommand).arg(userIndex).arg(period).arg(text), "Definiowanie SMS testowego"));
 }
 
 Outcome composeTestClipOn(std::string_view iku, std::string_view userIndex, std::string_view period)
@@ -63,18 +63,20 @@ Outcome composeTestClipOn(std::string_view iku, std::string_view userIndex, std:
     if (userIndex.empty() || period.empty()) {
         return Outcome::refused("Wypełnij wszystkie pola danych definicji CLIP testowego ");
     }
-    return Outcome::composed(testCommand(Message(iku, "TC").arg(userIndex).arg(period), "Definiowanie CLIP testowego"));
+    return Outcome::composed(
+        testCommand(Message(iku, kTestClipCommand).arg(userIndex).arg(period), "Definiowanie CLIP testowego"));
 }
 
 Outcome composeTestSmsOff(std::string_view iku)
 {
     return Outcome::composed(
-        testCommand(Message(iku, "TS").arg("0").arg("0").arg(""), "Dezaktywacja opcji SMS testowego"));
+        testCommand(Message(iku, kTestSmsCommand).arg("0").arg("0").arg(""), "Dezaktywacja opcji SMS testowego"));
 }
 
 Outcome composeTestClipOff(std::string_view iku)
 {
-    return Outcome::composed(testCommand(Message(iku, "TC").arg("0").arg("0"), "Dezaktywacja opcji CLIP testowego"));
+    return Outcome::composed(
+        testCommand(Message(iku, kTestClipCommand).arg("0").arg("0"), "Dezaktywacja opcji CLIP testowego"));
 }
 
 } // namespace velmora

@@ -3,6 +3,7 @@
 #include "message.h"
 #include "rules.h"
 
+#include <array>
 #include <string_view>
 
 namespace velmora {
@@ -18,13 +19,18 @@ DigitsAndValue testClipPeriodRule();
 TextAndLength testTextRule();
 
 // IKU, "#TS#", the user index, the period and the text, each closed by "#"; refused if any is empty.
+inline constexpr CommandForm kTestSmsCommand{"TS", {Field::Number, Field::Number, Field::Text}};
 Outcome composeTestSmsOn(std::string_view iku, std::string_view userIndex, std::string_view period,
                          std::string_view text);
 // IKU, "#TC#", the user index and the period, each closed by "#"; refused if either is empty.
+inline constexpr CommandForm kTestClipCommand{"TC", {Field::Number, Field::Number}};
 Outcome composeTestClipOn(std::string_view iku, std::string_view userIndex, std::string_view period);
 
 // The activation grammar with zero values and an empty text; they need no input.
 Outcome composeTestSmsOff(std::string_view iku);
 Outcome composeTestClipOff(std::string_view iku);
+
+// This page's commands, as the plan file's check knows them (composedCommands, grammar.h).
+inline constexpr std::array kTestMessagesCommands = {&kTestSmsCommand, &kTestClipCommand};
 
 } // namespace velmora

@@ -25,7 +25,7 @@ Outcome composeUserName(std::string_view iku, std::size_t user, std::string_view
     if (name.empty()) {
         return Outcome::nothing();
     }
-    return composed(Message(iku, "RI").arg(std::to_string(user)).arg(name), kUserNamesTitle);
+    return composed(Message(iku, kUserNameCommand).arg(std::to_string(user)).arg(name), kUserNamesTitle);
 }
 
 Outcome composeUserNameRemoval(std::string_view iku, const Ticks& ticks)
@@ -34,7 +34,8 @@ Outcome composeUserNameRemoval(std::string_view iku, const Ticks& ticks)
         return Outcome::refused("Wybierz co najmniej jedną nazwę użytkownika do usunięcia z systemu");
     }
     // With every user chosen the unit takes a code of its own, without a list.
-    const Message message = allTicked(ticks) ? Message(iku, "RN") : Message(iku, "RIN").selection(ticks);
+    const Message message = allTicked(ticks) ? Message(iku, kAllUserNamesRemovalCommand)
+                                             : Message(iku, kUserNameRemovalCommand).selection(ticks);
     return composed(message, kUserNamesRemovalTitle);
 }
 

@@ -3,6 +3,7 @@
 #include "message.h"
 #include "rules.h"
 
+#include <array>
 #include <cstddef>
 #include <string_view>
 
@@ -23,10 +24,17 @@ TextAndLength userNameRule();
 
 // The name of user `user` (1 to 10): IKU, "#RI#", the user number, "#", the name exactly as typed, "#".
 // An empty name composes nothing and reports nothing.
+inline constexpr CommandForm kUserNameCommand{"RI", {Field::Number, Field::Name}};
 Outcome composeUserName(std::string_view iku, std::size_t user, std::string_view name);
 
 // Removes the names of the ticked users: IKU, "#RIN#" and the list, or IKU and "#RN#" alone when all ten
 // are ticked.
+inline constexpr CommandForm kUserNameRemovalCommand{"RIN", {Field::Selection}};
+inline constexpr CommandForm kAllUserNamesRemovalCommand{"RN", {}};
 Outcome composeUserNameRemoval(std::string_view iku, const Ticks& ticks);
+
+// This page's commands, as the plan file's check knows them (composedCommands, grammar.h).
+inline constexpr std::array kUserNamesCommands = {&kUserNameCommand, &kUserNameRemovalCommand,
+                                                  &kAllUserNamesRemovalCommand};
 
 } // namespace velmora

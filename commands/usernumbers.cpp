@@ -13,9 +13,9 @@ std::string prefixMessage(const PrefixFailure& failure)
     return std::string(firstUserWrongPrefix ? kPrefixMessageWithSie : kPrefixMessage);
 }
 
-Command sendToUnit(const Message& message, std::string_view title)
+Command sendToUnit(std::string message, std::string_view title)
 {
-    return {message.text(), std::string(title), std::string(kSendToUnitPrompt)};
+    return {std::move(message), std::string(title), std::string(kSendToUnitPrompt)};
 }
 
 } // namespace
@@ -23,6 +23,15 @@ Command sendToUnit(const Message& message, std::string_view title)
 DigitsAndLength userNumberRule()
 {
     return {std::string(kUserNumberDigitsMessage), kPhoneNumberLimit, std::string(kUserNumberLengthMessage)};
+}
+
+std::string userNumbersMessage(std::string_view iku, const UserNumbers& numbers)
+{
+    Message message(iku, kUserNumbersCommand);
+    for (const std::string& number : numbers) {
+        message.arg(number);
+    }
+    return message.text();
 }
 
 Outcome composeUserNumbers(std::string_view iku, const UserNumbers& numbers)
@@ -37,30 +46,24 @@ Outcome composeUserNumbers(std::string_view iku, const UserNumbers& numbers)
     if (!outcome.refusals.empty()) {
         return outcome;
     }
-    Message message(iku, "G");
-    for (const std::string& number : numbers) {
-        message.arg(number);
-    }
-    return Outcome::composed(sendToUnit(message, "Definiowanie numerów użytkowników"));
+    return Outcome::composed(sendToUnit(userNumbersMessage(iku, numbers), "Definiowanie numerów użytkowników"));
 }
 
 Outcome composeUserNumbersRemoval(std::string_view iku, const Ticks& ticks)
 {
-    if (noneTicked(ticks)) {
-        return Outcome::refused(std::string(kNoUserToRemoveMessage));
-    }
-    return Outcome::composed(
-        sendToUnit(Message(iku, "GN").selectionOrAll(ticks), "Usuwanie wybranych numerów z systemu"));
+    return composeTickedOrAll(iku, ticks,
+                              {kUserNumbersRemovalCommand, "Usuwanie wybranych numerów z systemu", kSendToUnitPrompt,
+                               kNoUserToRemoveMessage});
 }
 
 Command composeSmsMask(std::string_view iku, const Ticks& ticks)
 {
-    return sendToUnit(Message(iku, "SM").arg(maskDigits(ticks)), "Definiowanie maski SMS");
+    return sendToUnit(Message(iku, kSmsMaskCommand).arg(maskDigits(ticks)).text(), "Definiowanie maski SMS");
 }
 
 Command composeRingMask(std::string_view iku, const Ticks& ticks)
 {
-    return sendToUnit(Message(iku, "RM").arg(maskDigits(ticks)), "Definiowanie maski RING");
+    return sendToUnit(Message(iku, kRingMaskCommand).arg(maskDigits(ticks)).text(), "Definiowanie maski RING");
 }
 
 } // namespace velmora

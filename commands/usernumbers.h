@@ -33,15 +33,27 @@ inline constexpr std::string_view kPrefixMessageWithSie =
 // The rule of every user number field: digits only, at most 17 of them.
 DigitsAndLength userNumberRule();
 
-// "#G#" with all five numbers in user order, an empty number kept as an empty item. Refused when no number
-// is given, or with one prefix message per number that does not begin with "48", user 1 first.
+// "#G#" with all five numbers in user order, an empty number kept as an empty item.
+inline constexpr CommandForm kUserNumbersCommand{
+    "G", {Field::Digits, Field::Digits, Field::Digits, Field::Digits, Field::Digits}};
+std::string userNumbersMessage(std::string_view iku, const UserNumbers& numbers);
+
+// The user numbers command; refused when no number is given, or with one prefix message per number that does not
+// begin with "48", user 1 first.
 Outcome composeUserNumbers(std::string_view iku, const UserNumbers& numbers);
 
 // "#GN#" with the ticked users, or "#GN#W#" when all five are ticked; refused when none is.
+inline constexpr CommandForm kUserNumbersRemovalCommand{"GN", {Field::Selection}};
 Outcome composeUserNumbersRemoval(std::string_view iku, const Ticks& ticks);
 
 // "#SM#" and "#RM#" with one mask digit per user; nothing ticked is a valid mask.
+inline constexpr CommandForm kSmsMaskCommand{"SM", {Field::Mask}};
+inline constexpr CommandForm kRingMaskCommand{"RM", {Field::Mask}};
 Command composeSmsMask(std::string_view iku, const Ticks& ticks);
 Command composeRingMask(std::string_view iku, const Ticks& ticks);
+
+// This page's commands, as the plan file's check knows them (composedCommands, grammar.h).
+inline constexpr std::array kUserNumbersCommands = {&kUserNumbersCommand, &kUserNumbersRemovalCommand, &kSmsMaskCommand,
+                                                    &kRingMaskCommand};
 
 } // namespace velmora

@@ -24,9 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkOutcome(named, iku, 4);
     require(named.command.has_value() != name.text().empty() && named.refusals.empty(),
             "a name composes, an empty name shows nothing", name.text());
-    if (named.command) {
-        checkCarries(named.command->message, name.text());
-    }
+    checkCarries(named, name.text());
 
     const Outcome headed = composeHeader(iku, header.text());
     checkOutcome(headed, iku, 3);

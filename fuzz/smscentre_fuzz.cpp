@@ -11,16 +11,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     UserInput input(data, size);
     const std::string iku = input.ikuCode();
     GuardedField number(smsCentreNumberRule());
-    do {
-        number.change(input.text());
-    } while (input.more() && input.choice());
+    number.typeFrom(input);
 
     const Outcome outcome = composeSmsCentre(iku, number.text());
     checkOutcome(outcome, iku, 3);
     require(outcome.command.has_value() != number.text().empty(), "a number composes, no number is refused",
             number.text());
-    if (outcome.command) {
-        checkCarries(outcome.command->message, number.text());
-    }
+    checkCarries(outcome, number.text());
     return 0;
 }

@@ -18,25 +18,19 @@ void checkValue(UserInput& input, std::string_view iku)
 {
     const ValueSetting setting = kSettings[input.number<std::size_t>(0, std::size(kSettings) - 1)];
     GuardedField value(valueRule(setting));
-    do {
-        value.change(input.text());
-    } while (input.more() && input.choice());
+    value.typeFrom(input);
 
     const Outcome outcome = composeValue(setting, iku, value.text());
     checkOutcome(outcome, iku, 3);
     require(outcome.command.has_value() != value.text().empty(), "a value composes, no value is refused", value.text());
-    if (outcome.command) {
-        checkCarries(outcome.command->message, value.text());
-    }
+    checkCarries(outcome, value.text());
 }
 
 // The one command without a closing "#": the number is sent as typed, right after "#K".
 void checkBalanceCheckNumber(UserInput& input, std::string_view iku)
 {
     GuardedField number(balanceCheckNumberRule());
-    do {
-        number.change(input.text());
-    } while (input.more() && input.choice());
+    number.typeFrom(input);
 
     const Outcome outcome = composeBalanceCheckNumber(iku, number.text());
     for (const std::string& refusal : outcome.refusals) {

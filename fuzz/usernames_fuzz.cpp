@@ -14,17 +14,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     UserInput input(data, size);
     const std::string iku = input.ikuCode();
     GuardedField name(userNameRule());
-    do {
-        name.change(input.text());
-    } while (input.more() && input.choice());
+    name.typeFrom(input);
 
     const Outcome named = composeUserName(iku, input.number<std::size_t>(1, kNamedUsers), name.text());
     checkOutcome(named, iku, 4);
     require(named.command.has_value() != name.text().empty() && named.refusals.empty(),
             "a name composes, an empty name shows nothing", name.text());
-    if (named.command) {
-        checkCarries(named.command->message, name.text());
-    }
+    checkCarries(named, name.text());
 
     const Ticks ticks = input.ticks(kNamedUsers);
     const std::size_t ticked = tickedCount(ticks);

@@ -49,10 +49,26 @@ void checkOutcome(const Outcome& outcome, std::string_view iku, std::size_t hash
     }
 }
 
+void checkComposes(std::initializer_list<Outcome> outcomes, std::string_view iku, std::size_t hashes,
+                   std::string_view invariant)
+{
+    for (const Outcome& outcome : outcomes) {
+        checkOutcome(outcome, iku, hashes);
+        require(outcome.command.has_value(), invariant);
+    }
+}
+
 void checkCarries(std::string_view message, std::string_view argument)
 {
     const std::string framed = "#" + std::string(argument) + "#";
     require(message.find(framed) != std::string_view::npos, "a command carries its argument whole", message);
+}
+
+void checkCarries(const Outcome& outcome, std::string_view argument)
+{
+    if (outcome.command) {
+        checkCarries(outcome.command->message, argument);
+    }
 }
 
 } // namespace velmora::fuzz

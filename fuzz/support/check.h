@@ -4,6 +4,7 @@
 #include "rules.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <string_view>
 
 namespace velmora::fuzz {
@@ -28,7 +29,12 @@ void checkRefusal(const Refusal& refusal);
 void checkOutcome(const Outcome& outcome, std::string_view iku, std::size_t hashes);
 void checkCommand(const Command& command, std::string_view iku, std::size_t hashes);
 
-// The argument stands whole in the message, between two "#".
+// Commands that need no choice of the user's: each composes, well formed as checkOutcome says, whatever the input.
+void checkComposes(std::initializer_list<Outcome> outcomes, std::string_view iku, std::size_t hashes,
+                   std::string_view invariant);
+
+// The argument stands whole in the message, between two "#"; in the outcome's, when it composed one.
 void checkCarries(std::string_view message, std::string_view argument);
+void checkCarries(const Outcome& outcome, std::string_view argument);
 
 } // namespace velmora::fuzz

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "check.h"
+#include "input.h"
 #include "rules.h"
 
 #include <string>
@@ -34,6 +35,14 @@ public:
         require(!rule_(text), "an accepted text is accepted again", text);
         checkAccepted(rule_, text);
         text_ = std::move(text);
+    }
+
+    // The user types into the field, or pastes, once or more.
+    void typeFrom(UserInput& input)
+    {
+        do {
+            change(input.text());
+        } while (input.more() && input.choice());
     }
 
     const std::string& text() const { return text_; }

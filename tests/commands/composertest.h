@@ -1,14 +1,18 @@
 #pragma once
 
-// What the composer tests share: check-box rows, readable outcomes, and the proof that a value field is
-// wired to its own messages, range and repair (the rule families themselves are tested in rules_test).
+// What the composer tests share: check-box rows, readable outcomes, the check that every composed command is
+// one the grammar declares, and the proof that a value field is wired to its own messages, range and repair
+// (the rule families themselves are tested in rules_test).
 
 #include "message.h"
+#include "planfile.h"
 #include "rules.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -38,8 +42,13 @@ inline constexpr std::string_view kPromptToUnit = "Wyślij do urządzenia SMS o 
 inline constexpr std::string_view kPromptSms = "Wyślij SMS o treści:";
 inline constexpr std::string_view kPromptSmsPlain = "Wyslij SMS o treści:";
 
+// The outcome of a press that composes `message`. Every command a page composes must be one of the commands
+// declared beside the composers, with its fields in their declared forms, so that a plan holding it opens
+// again: a composer whose command the plan check does not know fails its own test here.
 inline Outcome sent(std::string message, std::string title, std::string_view prompt = kPromptToUnit)
 {
+    const std::string_view command = std::string_view(message).substr(std::min(message.find('#'), message.size()));
+    EXPECT_EQ(planCommandFault(command), std::nullopt) << message;
     return Outcome::composed({std::move(message), std::move(title), std::string(prompt)});
 }
 
