@@ -14,6 +14,7 @@ void HistoryRecorder::onSubmitted(int ticket, const OutgoingSms& sms)
 {
     if (const std::optional<HistoryKey> key = units_.recordSent(sms)) {
         recorded_[ticket] = *key;
+        followed_.insert(key->message);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace velmora {
 
@@ -18,6 +19,10 @@ class HistoryRecorder final : public QObject {
 public:
     HistoryRecorder(Outbox& outbox, UnitRegister& units, QObject* parent = nullptr);
 
+    // Whether the message's later stages are still to be recorded in this run. A message recorded as waiting or
+    // sending that no running recorder follows was left so when its program ended: its outcome is unknown.
+    bool follows(qint64 message) const { return followed_.contains(message); }
+
 private:
     void onSubmitted(int ticket, const OutgoingSms& sms);
     void onProgress(int ticket, const SendProgress& progress);
@@ -26,6 +31,7 @@ private:
     UnitRegister& units_;
     // The recorded messages by their outbox ticket: a delivery report may come at any time in the run.
     std::unordered_map<int, HistoryKey> recorded_;
+    std::unordered_set<qint64> followed_;
 };
 
 } // namespace velmora

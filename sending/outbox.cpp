@@ -20,6 +20,7 @@ void Outbox::start()
     }
     started_ = true;
     connect(&finder_, &RouteFinder::received, this, &Outbox::onReceived);
+    emit started();
     finder_.start();
 }
 

@@ -31,6 +31,8 @@ public:
     int send(Route* route, const OutgoingSms& sms, bool consented);
 
 signals:
+    // The first start(): from here on messages may go out and texts come in.
+    void started();
     // A message queued by send(), before any of its progress.
     void submitted(int ticket, const velmora::OutgoingSms& sms);
     void progressed(int ticket, const velmora::SendProgress& progress);

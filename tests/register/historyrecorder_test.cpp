@@ -82,6 +82,22 @@ private slots:
         QCOMPARE(f.home.filesHolding(QStringLiteral("7395")), QStringList());
     }
 
+    // A message recorded by an earlier run, still waiting there, is not taken for one of this run's.
+    void onlyThisRunsMessagesAreFollowed()
+    {
+        Fixture f;
+        const qint64 unit = f.addUnit();
+        const std::optional<HistoryKey> earlier = f.units.recordSent(kCommand);
+        QVERIFY(earlier);
+        f.send(kCommand);
+        const std::optional<RecordedMessage> sent = f.latest(unit);
+        QVERIFY(sent && sent->id != earlier->message);
+        QVERIFY(f.recorder.follows(sent->id));
+        QVERIFY(!f.recorder.follows(earlier->message));
+        HistoryRecorder again(f.outbox, f.units);
+        QVERIFY(!again.follows(sent->id));
+    }
+
     void aMessageWaitingBehindAnotherIsRecordedWaiting()
     {
         Fixture f;

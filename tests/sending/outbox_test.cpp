@@ -215,9 +215,11 @@ private slots:
     {
         Fixture f;
         QSignalSpy replies(&f.outbox, &Outbox::replyReceived);
+        QSignalSpy started(&f.outbox, &Outbox::started);
         f.outbox.start();
         f.outbox.start();
         QCOMPARE(f.finder.starts(), 1);
+        QCOMPARE(started.size(), 1);
         FakeRoute modem(QStringLiteral("Modem: A"));
         f.outbox.send(&modem, kFirst, false);
         const QDateTime at(QDate(2026, 12, 8), QTime(12, 30, 5));
