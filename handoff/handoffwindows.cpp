@@ -39,6 +39,12 @@ void HandoffWindows::makeWindows()
     keepAlike(qrWindow_->numberField(), sendWindow_->numberField());
 }
 
+void HandoffWindows::useNumber(const QString& number)
+{
+    makeWindows();
+    qrWindow_->numberField()->setText(number);
+}
+
 Plan& HandoffWindows::plan()
 {
     if (plan_ == nullptr) {

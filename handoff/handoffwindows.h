@@ -34,6 +34,8 @@ public:
 
     // Makes the windows, once; handing a command on does it too.
     void makeWindows();
+    // The unit's number (digits only) in the QR code, send and plan windows, as if typed in one of them.
+    void useNumber(const QString& number);
 
     void showQrCode(const QString& command) override;
     bool canSend() const override { return sending_.has_value(); }
