@@ -18,7 +18,7 @@
 
 namespace velmora {
 
-PageSet::PageSet(ErrorBox& errors, std::optional<Sending> sending)
+PageSet::PageSet(ErrorBox& errors, std::optional<Sending> sending, RegisterAccess* units)
 {
     // The main page comes first, although its choices open pages made after it: they are looked up only
     // when chosen, as is the IKU code, which the configuration pages read at the moment they compose.
@@ -27,6 +27,9 @@ PageSet::PageSet(ErrorBox& errors, std::optional<Sending> sending)
     const IkuSource iku = [this] { return ikuCode(); };
     QWidget* owner = form1_.get();
     handoff_.emplace(owner, errors, sending);
+    if (sending && units != nullptr) {
+        registerWindows_.emplace(owner, *units, errors, sending->questions, *handoff_);
+    }
     form2_ = new TForm2(iku, errors, owner);
     form3_ = new TForm3(iku, errors, owner);
     form4_ = new TForm4(iku, errors, owner);

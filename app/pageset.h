@@ -1,6 +1,7 @@
 #pragma once
 
 #include "handoffwindows.h"
+#include "registerwindows.h"
 
 #include <memory>
 #include <optional>
@@ -25,12 +26,12 @@ class TForm13;
 
 // Every page of the program, made once and in a fixed order; the main page owns the others, so they live
 // until it is destroyed. Pages reach each other only through what this wiring hands them. Without `sending`
-// the pages offer no sending. Once the main page's first frame is on the screen, the other pages are prepared one
-// step at a time in idle moments, so that none has to make its controls or its first frame's buffer when the user
-// first opens it.
+// the pages offer no sending; the units window needs both `sending` and `units`. Once the main page's first frame is
+// on the screen, the other pages are prepared one step at a time in idle moments, so that none has to make its controls
+// or its first frame's buffer when the user first opens it.
 class PageSet {
 public:
-    explicit PageSet(ErrorBox& errors, std::optional<Sending> sending = std::nullopt);
+    explicit PageSet(ErrorBox& errors, std::optional<Sending> sending = std::nullopt, RegisterAccess* units = nullptr);
     ~PageSet();
     PageSet(const PageSet&) = delete;
     PageSet& operator=(const PageSet&) = delete;
@@ -57,6 +58,7 @@ private:
     TForm12* form12_ = nullptr;
     TForm13* form13_ = nullptr;
     std::optional<HandoffWindows> handoff_;
+    std::optional<RegisterWindows> registerWindows_;
     std::vector<Page*> pagesToPrepare_; // in the order the user is likely to open them
     std::size_t prepared_ = 0;
 };

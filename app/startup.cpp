@@ -2,6 +2,7 @@
 
 #include "firstframe.h"
 #include "mainpage.h"
+#include "systemkeyring.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -30,9 +31,11 @@ QIcon programIcon()
     return icon;
 }
 
-Program::Program() : pages_(errors_, Sending{outbox_, questions_})
+Program::Program()
+    : units_([] { return std::make_unique<SystemKeyring>(); }), pages_(errors_, Sending{outbox_, questions_}, &units_)
 {
     setUpApplication(qtTexts_);
+    units_.recordFrom(outbox_);
     afterFirstFrame(&pages_.mainPage(), [] { QApplication::setWindowIcon(programIcon()); });
 }
 

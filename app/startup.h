@@ -7,6 +7,7 @@
 #include "pageset.h"
 #include "phoneroutes.h"
 #include "questionbox.h"
+#include "registeraccess.h"
 
 #include <QTranslator>
 
@@ -24,8 +25,9 @@ void setUpApplication(QTranslator& qtTexts);
 QIcon programIcon();
 
 // The program as it starts, for the shipped program and the benchmarks alike: Qt's texts in Polish, the error and
-// question boxes, the ways to send (a modem or a paired phone; no bus is touched before a send window opens) and
-// every page; the windows get the program's icon just after the main window's first frame.
+// question boxes, the ways to send (a modem or a paired phone; no bus is touched before a send window opens), the
+// register of units (made at its first use: when sending starts, or the units window opens) and every page; the
+// windows get the program's icon just after the main window's first frame.
 class Program {
 public:
     Program();
@@ -40,6 +42,7 @@ private:
     PhoneFinder phones_;
     CombinedFinder routes_{{&modems_, &phones_}};
     Outbox outbox_{routes_};
+    RegisterAccess units_;
     PageSet pages_;
 };
 

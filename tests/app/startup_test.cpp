@@ -1,4 +1,6 @@
+#include "mainpage.h"
 #include "startup.h"
+#include "testhome.h"
 #include "testmain.h"
 
 #include <QAction>
@@ -44,6 +46,18 @@ private slots:
         for (const int size : {16, 32, 48, 64}) {
             QCOMPARE(icon.pixmap(size).size(), QSize(size, size));
         }
+    }
+
+    // A user who never adds a unit gets a program that writes nothing: the register is made by the first unit.
+    void startingWritesNothing()
+    {
+        velmora::test::TestHome home;
+        {
+            velmora::Program program;
+            program.pages().mainPage().show();
+            QVERIFY(QTest::qWaitFor([&] { return program.pages().allPrepared(); }, 20000));
+        }
+        QCOMPARE(home.files(), QStringList());
     }
 
 private:
