@@ -193,6 +193,8 @@ QTableView* makeUnitsTable(QWidget* parent, const char* name, UnitsModel& model)
 {
     QTableView* table = makeRowTable(parent, name, QStringLiteral("Centrale w rejestrze"), model);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the list for the next control: the arrows move in it.
+    table->setTabKeyNavigation(false);
     QHeaderView* header = table->horizontalHeader();
     header->setStretchLastSection(true);
     header->resizeSection(UnitsModel::Name, 200);

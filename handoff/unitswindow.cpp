@@ -28,6 +28,7 @@ QTableView* makeHistoryTable(QWidget* parent, UnitHistoryModel& model)
 {
     QTableView* table = makeRowTable(parent, "UnitHistory", QStringLiteral("Historia wybranej centrali"), model);
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table->setTabKeyNavigation(false);
     QHeaderView* header = table->horizontalHeader();
     header->setStretchLastSection(true);
     header->resizeSection(UnitHistoryModel::Time, 130);

@@ -10,11 +10,15 @@
 #include "plan.h"
 #include "planwindow.h"
 #include "scriptedquestions.h"
+#include "scriptedunitsfiles.h"
 #include "sendwindow.h"
 #include "smslogwindow.h"
 #include "testmain.h"
+#include "unitsfixture.h"
+#include "unitswindow.h"
 
 #include <QFile>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -110,6 +114,34 @@ private slots:
         planWindow.showPlan();
         QCOMPARE(watcher.seen(),
                  (QStringList{QStringLiteral("SendWindow"), QStringLiteral("SmsLog"), QStringLiteral("PlanWindow")}));
+    }
+
+    // The units window with a long list and history, and the unit dialog opened from it.
+    void theUnitsWindowsFitTheScreen()
+    {
+        UnitsFixture units;
+        for (int i = 0; i < 40; ++i) {
+            units.addUnit(QStringLiteral("Centrala przy ulicy Długiej %1").arg(i),
+                          QStringLiteral("486010000%1").arg(i, 2, 10, QLatin1Char('0')));
+        }
+        for (int i = 0; i < 20; ++i) {
+            units.recordSent(QStringLiteral("48601000000"), QStringLiteral("Usuwanie wybranych pilotów z systemu"),
+                             QStringLiteral("1234#PN#1#2#3#4#5#6#7#"));
+        }
+        RecordingErrorBox errors;
+        ScriptedQuestions questions;
+        ScriptedUnitsFiles files;
+        UnitsWindow window(units.book, units.follows(), errors, questions, files, nullptr);
+        ModalWatcher watcher([&](QWidget* shown) {
+            checkOnScreen(shown);
+            if (shown == &window) {
+                ModalWatcher dialogs([this](QWidget* dialog) { checkOnScreen(dialog); });
+                child<QPushButton>(&window, QStringLiteral("UnitAdd"))->click();
+                QCOMPARE(dialogs.seen(), QStringList{QStringLiteral("UnitDialog")});
+            }
+        });
+        window.showUnits();
+        QCOMPARE(watcher.seen(), QStringList{QStringLiteral("UnitsWindow")});
     }
 
     // Where the screen has room, pages open at their own sizes and show everything unscrolled.

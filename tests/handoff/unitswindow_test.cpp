@@ -2,9 +2,9 @@
 #include "modal.h"
 #include "pagetest.h"
 #include "scriptedquestions.h"
+#include "scriptedunitsfiles.h"
 #include "stagewords.h"
 #include "testmain.h"
-#include "unitsfiles.h"
 #include "unitsfixture.h"
 #include "unitswindow.h"
 
@@ -18,16 +18,6 @@ using namespace velmora::test;
 namespace {
 
 using Stage = SendProgress::Stage;
-
-// Hands over the paths the test sets, as if the user chose them.
-class ScriptedFiles final : public UnitsFiles {
-public:
-    QString chooseToImport(QWidget*) override { return toImport; }
-    QString chooseToExport(QWidget*) override { return toExport; }
-
-    QString toImport;
-    QString toExport;
-};
 
 // A plan that takes every command it is given, as long as the test lets it.
 class RecordingPlan final : public CommandHandoff {
@@ -54,7 +44,7 @@ public:
 struct Fixture : UnitsFixture {
     RecordingErrorBox errors;
     ScriptedQuestions questions;
-    ScriptedFiles files;
+    ScriptedUnitsFiles files;
     RecordingPlan plan;
     UnitsWindow window{book, follows(), errors, questions, files, &plan};
     QTableView* list = child<QTableView>(&window, QStringLiteral("UnitsList"));

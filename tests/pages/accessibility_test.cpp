@@ -8,9 +8,13 @@
 #include "pagetest.h"
 #include "qrwindow.h"
 #include "scriptedquestions.h"
+#include "scriptedunitsfiles.h"
 #include "sendwindow.h"
 #include "smslogwindow.h"
 #include "testmain.h"
+#include "unitdialog.h"
+#include "unitsfixture.h"
+#include "unitswindow.h"
 
 #include <QAccessible>
 #include <QPushButton>
@@ -23,12 +27,18 @@ using namespace velmora::test;
 namespace {
 
 struct Program {
+    UnitsFixture units;
+    ScriptedUnitsFiles files;
     RecordingErrorBox errors;
     FakeFinder finder;
     Outbox outbox{finder};
     ScriptedQuestions questions;
     PageSet pages{errors, Sending{outbox, questions}};
     SmsLogWindow log{outbox.log()};
+    // The units window and its dialog, beside the windows the pages open.
+    UnitsWindow* unitsWindow =
+        new UnitsWindow(units.book, units.follows(), errors, questions, files, nullptr, &pages.mainPage());
+    UnitDialog* unitDialog = new UnitDialog(units.book, errors, &pages.mainPage());
 
     // The main page, every page with its controls made, and the QR code, send, plan and log windows.
     QList<QWidget*> windows()
@@ -176,6 +186,27 @@ private slots:
         QTest::newRow("plan's rows") << "PlanWindow"
                                      << "PlanList"
                                      << "Polecenia planu";
+        QTest::newRow("units filter") << "UnitsWindow"
+                                      << "UnitsFilter"
+                                      << "Szukaj:";
+        QTest::newRow("units") << "UnitsWindow"
+                               << "UnitsList"
+                               << "Centrale w rejestrze";
+        QTest::newRow("unit's history") << "UnitsWindow"
+                                        << "UnitHistory"
+                                        << "Historia wybranej centrali";
+        QTest::newRow("number in the unit dialog") << "UnitDialog"
+                                                   << "UnitNumber"
+                                                   << "Numer karty SIM centrali:";
+        QTest::newRow("unit's code") << "UnitDialog"
+                                     << "UnitIku"
+                                     << "Kod IKU:";
+        QTest::newRow("showing the code") << "UnitDialog"
+                                          << "UnitIkuShow"
+                                          << "Pokaż kod IKU";
+        QTest::newRow("unit's notes") << "UnitDialog"
+                                      << "UnitNotes"
+                                      << "Uwagi";
     }
 
     void controlsAreNamedAfterWhatTheyStandFor()

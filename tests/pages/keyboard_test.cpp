@@ -3,9 +3,14 @@
 #include "page.h"
 #include "pageset.h"
 #include "pagetest.h"
+#include "scriptedquestions.h"
+#include "scriptedunitsfiles.h"
 #include "testmain.h"
+#include "unitsfixture.h"
+#include "unitswindow.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 
@@ -136,6 +141,33 @@ private slots:
         ModalWatcher watcher([&](QWidget* shown) { cycle = tabCycle(shown); });
         program.page(page)->showModally();
         QCOMPARE(cycle, expand(order));
+    }
+
+    // The units window and its dialog as the eye reads them, disabled buttons passed; Tab leaves a list at once.
+    void theUnitsWindowsTabInReadingOrder()
+    {
+        UnitsFixture units;
+        units.addUnit(QStringLiteral("Dom"), kHouseNumber);
+        units.addUnit(QStringLiteral("Biuro"), QStringLiteral("48601999888"));
+        RecordingErrorBox errors;
+        ScriptedQuestions questions;
+        ScriptedUnitsFiles files;
+        UnitsWindow window(units.book, units.follows(), errors, questions, files, nullptr);
+        QStringList windowCycle;
+        QStringList dialogCycle;
+        ModalWatcher watcher([&](QWidget* shown) {
+            if (shown != &window) {
+                return;
+            }
+            windowCycle = tabCycle(shown);
+            ModalWatcher dialogs([&](QWidget* dialog) { dialogCycle = tabCycle(dialog); });
+            child<QPushButton>(&window, QStringLiteral("UnitAdd"))->click();
+        });
+        window.showUnits();
+        QCOMPARE(windowCycle, expand(QStringLiteral("UnitsFilter,UnitsList,UnitAdd,UnitEdit,UnitRemove,UnitUse,"
+                                                    "UnitHistory,UnitsImport,UnitsExport,UnitsClose")));
+        QCOMPARE(dialogCycle,
+                 expand(QStringLiteral("UnitName,UnitNumber,UnitIku,UnitIkuShow,UnitNotes,UnitSave,UnitCancel")));
     }
 
     // The first installation by keyboard alone: the main page's first choice, the IKU code, an operator, the SMS
