@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -122,14 +123,23 @@ UnitsWindow::UnitsWindow(UnitBook& book, Followed followed, ErrorBox& errors, Qu
 
 void UnitsWindow::showUnits()
 {
-    status_->clear();
-    codes_.forgetAll();
-    units_.refresh();
-    if (selectedId_ == 0 && units_.rowCount() > 0) {
-        list_->selectRow(0);
-    }
     filter_->setFocus();
     exec();
+}
+
+// Each showing reads the units and their codes afresh: another copy of the program may have changed them, and a
+// locked keyring may have been unlocked.
+void UnitsWindow::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        status_->clear();
+        codes_.forgetAll();
+        units_.refresh();
+        if (selectedId_ == 0 && units_.rowCount() > 0) {
+            list_->selectRow(0);
+        }
+    }
+    QDialog::showEvent(event);
 }
 
 std::optional<Unit> UnitsWindow::selectedUnit() const

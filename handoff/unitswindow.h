@@ -32,6 +32,9 @@ public:
     // Shows the window modally, the units and their codes read afresh; returns when it is closed.
     void showUnits();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 signals:
     // "Użyj": the unit the user chose, just before the window closes.
     void used(const velmora::Unit& unit);
