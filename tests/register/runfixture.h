@@ -3,6 +3,7 @@
 #include "fakekeyring.h"
 #include "fakeroutes.h"
 #include "historyrecorder.h"
+#include "runplan.h"
 #include "testhome.h"
 #include "unitsrun.h"
 
@@ -15,20 +16,6 @@ namespace velmora::test {
 using namespace std::chrono_literals;
 
 using Stage = SendProgress::Stage;
-
-struct UnitSpec {
-    const char* name;
-    const char* number;
-    const char* code;
-};
-
-// Units A, B and C; C has no code in the keyring unless a test gives it one.
-constexpr UnitSpec kUnits[] = {
-    {"Dom", "48601000001", "7395"}, {"Sklep", "48601000002", "8264"}, {"Magazyn", "48601000003", "5120"}};
-
-const std::vector<Plan::Item> kPlan = {{QStringLiteral("Definiowanie Centrum SMS"), QStringLiteral("#0#48601000310#")},
-                                       {QStringLiteral("Test"), QStringLiteral("#S#")},
-                                       {QStringLiteral("Czas testu"), QStringLiteral("#L#10#")}};
 
 inline SendProgress sent(const QString& key = {})
 {
@@ -71,6 +58,7 @@ struct Program {
     UnitsRun run;
 };
 
+// Up to three units chosen for the run; C's code is not in the keyring unless a test puts it there.
 class Fixture {
 public:
     explicit Fixture(int unitCount, std::chrono::milliseconds timeout = 1min) : timeout_(timeout)
