@@ -3,6 +3,7 @@
 #include "unitregister.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
@@ -201,6 +202,35 @@ private slots:
         QVERIFY(!units.runs().recordHandingOver(first, home, 0).isEmpty());
         QCOMPARE(units.runs().end(second), QString());
         QVERIFY(!units.runs().unfinished());
+    }
+
+    void aRowHandedOverIsOnTheDiskItselfOtherStatesWithTheSystem_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("eachSynced");
+        QTest::newRow("handed over") << QStringLiteral("handovers") << true;
+        QTest::newRow("sent") << QStringLiteral("stages") << false;
+    }
+
+    // A power cut must not forget that a row went: each hand-over waits for the disk (fdatasync, as strace sees the
+    // helper's calls); later states, which a restart can do without, do not.
+    void aRowHandedOverIsOnTheDiskItselfOtherStatesWithTheSystem()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, eachSynced);
+        constexpr int rows = 40;
+        const QString calls = home_->filePath(QStringLiteral("calls"));
+        QProcess helper;
+        helper.start(QStringLiteral("strace"),
+                     {QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-e"),
+                      QStringLiteral("trace=fsync,fdatasync"), QStringLiteral("-o"), calls,
+                      QStringLiteral(VELMORA_REGISTER_HELPER), mode, path_, QString::number(rows)});
+        QVERIFY2(helper.waitForFinished(), qPrintable(helper.errorString()));
+        QCOMPARE(helper.exitCode(), 0);
+        QFile log(calls);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const qsizetype synced = log.readAll().count("sync(");
+        QVERIFY2(eachSynced ? synced >= rows : synced < rows / 4, qPrintable(QString::number(synced)));
     }
 
 private:
