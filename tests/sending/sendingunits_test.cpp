@@ -1,9 +1,9 @@
 #include "fakekeyring.h"
-#include "modemfinder.h"
-#include "modemtestbench.h"
 #include "ownedprocess.h"
+#include "programonmodem.h"
 #include "runplan.h"
 #include "testhome.h"
+#include "testmain.h"
 #include "unitsrun.h"
 #include "waits.h"
 
@@ -15,7 +15,6 @@ using namespace velmora::test;
 
 namespace {
 
-constexpr int waitMs = 60000;
 constexpr int kReference = 100;
 
 // Three registered units, their codes in a keyring, on a register in the test's own home.
@@ -46,27 +45,24 @@ struct Units {
     std::vector<qint64> ids;
 };
 
-// The program's run to units in this process, sending through ModemManager.
+// The program's run to units in this process, on the outbox of the pages.
 struct InProcess {
-    explicit InProcess(Units& units) : register_(units.path), book(register_, units.keyring)
+    InProcess(Units& units, Outbox& outbox) : register_(units.path), book(register_, units.keyring), run(outbox, book)
     {
-        outbox.start();
         run.setTargets(units.ids);
     }
 
-    bool send(bool wait)
+    bool send(RouteFinder& finder, bool wait)
     {
-        if (!runEventsUntil([this] { return finder.routes().size() == 1; }, waitMs)) {
+        if (!runEventsUntil([&] { return finder.routes().size() == 1; }, waitMs)) {
             return false;
         }
         return run.send(kPlan, finder.routes().first(), wait, true);
     }
 
-    ModemFinder finder{std::chrono::seconds(60)};
-    Outbox outbox{finder};
     UnitRegister register_;
     UnitBook book;
-    UnitsRun run{outbox, book};
+    UnitsRun run;
 };
 
 // The unit a PDU went to, by its place in kUnits, and the row it carried with that unit's code; -1 for none.
@@ -98,25 +94,14 @@ int unitOf(const QString& number)
 } // namespace
 
 // A plan of three rows sent to three registered units through the real ModemManager and one simulated modem.
-class SendingUnitsTest : public QObject {
+class SendingUnitsTest : public ProgramOnModem {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
+    void init()
     {
-        QVERIFY2(bench_.start(), qPrintable(bench_.errorString()));
-        QVERIFY2(bench_.startModemManager(), qPrintable(bench_.errorString()));
-        modem_ = bench_.plugInModem();
-        QVERIFY2(modem_, qPrintable(bench_.errorString()));
-    }
-
-    void init() { before_ = modem_->submittedPdus().size(); }
-
-    void cleanup()
-    {
-        if (QTest::currentTestFailed()) {
-            qInfo().noquote() << bench_.diagnostics();
-        }
+        outbox_.start();
+        before_ = modem_->submittedPdus().size();
     }
 
     // Each row waits for the network's report that the unit's previous one was delivered; meanwhile the other units'
@@ -124,14 +109,14 @@ private slots:
     void everyUnitGetsItsRowsWithItsOwnCodeInOrder()
     {
         Units units;
-        InProcess program(units);
+        InProcess program(units, outbox_);
         modem_->setNextReference(kReference);
         QObject::connect(&program.run, &UnitsRun::rowStateChanged, &program.run, [&](int target, int row) {
             if (program.run.rowState(target, row).startsWith(QStringLiteral("wysłano "))) {
                 QVERIFY(modem_->reportDelivery(referenceOf(target, row), 0));
             }
         });
-        QVERIFY(program.send(true));
+        QVERIFY(program.send(finder_, true));
         QVERIFY(runEventsUntil([&] { return !program.run.isSending(); }, waitMs));
         QCOMPARE(sentRows(), (QStringList{"A1", "B1", "C1", "A2", "B2", "C2", "A3", "B3", "C3"}));
         for (int target = 0; target < 3; ++target) {
@@ -143,14 +128,14 @@ private slots:
     void aRefusedMessageStopsOnlyItsUnit()
     {
         Units units;
-        InProcess program(units);
+        InProcess program(units, outbox_);
         // The second message, B's first row, is refused.
         const auto refuseSecond = QObject::connect(modem_, &SimulatedModem::submitReceived, modem_, [this] {
             if (modem_->submittedPdus().size() == before_ + 1) {
                 modem_->refuseNextSend(500);
             }
         });
-        QVERIFY(program.send(false));
+        QVERIFY(program.send(finder_, false));
         QVERIFY(runEventsUntil([&] { return !program.run.isSending(); }, waitMs));
         QObject::disconnect(refuseSecond);
         QCOMPARE(sentRows(), (QStringList{"A1", "B1", "C1", "A2", "C2", "A3", "C3"}));
@@ -242,10 +227,8 @@ private:
 
     static QString readLine(OwnedProcess& helper) { return QString::fromUtf8(helper.readLine(1)); }
 
-    ModemTestBench bench_;
-    SimulatedModem* modem_ = nullptr;
     qsizetype before_ = 0;
 };
 
-QTEST_GUILESS_MAIN(SendingUnitsTest)
+VELMORA_TEST_MAIN(SendingUnitsTest)
 #include "sendingunits_test.moc"
