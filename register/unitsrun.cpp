@@ -129,10 +129,9 @@ bool UnitsRun::send(const std::vector<Plan::Item>& rows, Route* route, bool wait
 }
 
 // Sends to the unit with its code, read from the keyring first when this send() has not read it yet.
-
 void UnitsRun::launch(RunTarget* target)
 {
-    if (const auto code = codes_.find(target); code != codes_.end()) {
+    if (const auto code = codes_.find(target->unit().id); code != codes_.end()) {
         target->send(code->second, route_, wait_, consented_);
         return;
     }
@@ -149,7 +148,7 @@ void UnitsRun::onCode(RunTarget* target, const KeyringReply& reply)
 {
     reading_.erase(target);
     if (reply.status == KeyringReply::Status::Done && isCode(reply.secret)) {
-        codes_[target] = reply.secret;
+        codes_[target->unit().id] = reply.secret;
         target->send(reply.secret, route_, wait_, consented_);
     } else {
         const bool reached =

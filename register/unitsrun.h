@@ -8,6 +8,9 @@
 #include <QPointer>
 #include <map>
 #include <memory>
+#include <optional>
+#include <set>
+#include <vector>
 
 namespace velmora {
 
@@ -128,8 +131,9 @@ private:
     bool wait_ = false;
     bool consented_ = false;
     bool going_ = false;
-    // The units' codes read for this send(), and the units whose code is still awaited. Kept in memory only.
-    std::map<const RunTarget*, QString> codes_;
+    // The units' codes read for this send(), by unit, and the units whose code is still awaited. Kept in memory
+    // only.
+    std::map<qint64, QString> codes_;
     std::set<const RunTarget*> reading_;
     int generation_ = 0;
     bool sending_ = false;

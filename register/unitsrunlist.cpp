@@ -50,7 +50,7 @@ bool UnitsRun::removeTarget(int target)
         return false;
     }
     beginRemoveRows({}, target, target);
-    codes_.erase(targets_[std::size_t(target)].get());
+    codes_.erase(unitAt(target).id);
     targets_.erase(targets_.begin() + target);
     endRemoveRows();
     keepRecord();

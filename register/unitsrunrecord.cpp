@@ -87,13 +87,17 @@ void UnitsRun::onRowChanged(RunTarget* target, int row)
 QString UnitsRun::unfinishedNotice()
 {
     const std::optional<RecordedRun> run = journal().unfinished();
-    if (!run || run->id == record_ || run->targets.empty()) {
+    if (!run || run->id == record_) {
         return {};
     }
     const auto done = std::count_if(run->targets.cbegin(), run->targets.cend(), [](const RecordedTarget& target) {
         return std::all_of(target.rows.cbegin(), target.rows.cend(),
                            [](const RunRowState& row) { return row.wentOut(); });
     });
+    // No unit left, or every one done and the program ended before it let the record go: nothing to take up.
+    if (done == std::ssize(run->targets)) {
+        return {};
+    }
     return unfinishedWords(run->started, int(done), int(run->targets.size()));
 }
 

@@ -205,6 +205,21 @@ private slots:
         QCOMPARE(f.run().unfinishedNotice(), QString());
         QVERIFY(f.run().loadUnfinished().empty());
     }
+
+    // The program ended after the last row went, before the record was let go: there is nothing to take up.
+    void aRunWhoseUnitsAreAllDoneIsNotOffered()
+    {
+        Fixture f(1);
+        RunRowState sentRow;
+        sentRow.message.progress = sent();
+        const auto begun = f.p().units.runs().begin(
+            {0, QDateTime::currentDateTimeUtc(), kPlan, {{f.ids[0], {sentRow, sentRow, sentRow}}}});
+        QVERIFY(std::holds_alternative<qint64>(begun));
+        QCOMPARE(f.run().unfinishedNotice(), QString());
+        sentRow.message.progress = SendProgress(Stage::Sending);
+        f.p().units.runs().begin({0, QDateTime::currentDateTimeUtc(), kPlan, {{f.ids[0], {sentRow, {}, {}}}}});
+        QVERIFY(f.run().unfinishedNotice().endsWith(QStringLiteral(": 0 z 1 central gotowe.")));
+    }
 };
 
 QTEST_GUILESS_MAIN(UnitsResumeTest)
