@@ -74,8 +74,8 @@ QWidget* TForm7::makeNameGroup(QWidget* parent)
         const int line = static_cast<int>(row);
         const NameRow& names = kNameRows[row];
         QLineEdit* edit = makeEdit(rows, names.edit);
-        QPushButton* button = makeComposeButton(
-            rows, names.button, QStringLiteral("punkt 6.3.1 Nadawanie nazw użytkowników"), nameButtonCaption(row));
+        QPushButton* button = makeButton(rows, names.button, nameButtonCaption(row),
+                                         QStringLiteral("punkt 6.3.1 Nadawanie nazw użytkowników"));
         addRow(grid, line, makeLabel(rows, names.label, QStringLiteral("Użytkownik nr %1").arg(row + 1)), edit, button,
                heading->text());
         new FieldGuard(edit, userNameRule(), errors_, [this] { NameEditChange(); });
