@@ -161,7 +161,7 @@ QFrame* makeLine(QWidget* parent, const char* name)
     return line;
 }
 
-QFrame* makeGroup(QWidget* parent, const char* bevelName, std::initializer_list<QWidget*> content)
+QFrame* makeGroup(QWidget* parent, const char* bevelName, const QList<QWidget*>& content)
 {
     QFrame* group = makeBevel(parent, bevelName);
     auto* layout = new QVBoxLayout(group);

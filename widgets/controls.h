@@ -74,6 +74,6 @@ QFrame* makeLine(QWidget* parent, const char* name);
 // A framed group (a bevel named `bevelName`) holding the given widgets one under another, each at its size
 // and aligned left. The widgets are moved into the frame. The first label is the group's caption: a screen
 // reader names the group's check boxes, fields and buttons after it.
-QFrame* makeGroup(QWidget* parent, const char* bevelName, std::initializer_list<QWidget*> content);
+QFrame* makeGroup(QWidget* parent, const char* bevelName, const QList<QWidget*>& content);
 
 } // namespace velmora
