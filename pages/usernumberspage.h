@@ -10,11 +10,9 @@ class QLineEdit;
 namespace velmora {
 
 class CheckBoxRow;
-class DisplayBand;
-class ErrorBox;
 
 // Programs and removes the users' phone numbers and sets the SMS and RING masks.
-class TForm3 final : public Page {
+class TForm3 final : public ComposingPage {
     Q_OBJECT
 
 public:
@@ -27,23 +25,22 @@ protected:
 private:
     QWidget* makeNumbersGroup();
     QWidget* makeRemovalGroup();
-    QWidget* makeSmsMaskGroup();
-    QWidget* makeRingMaskGroup();
+    // The button of a mask and what it composes from the mask's ticks.
+    struct MaskOperation {
+        const char* button;
+        QString hint;
+        Command (*compose)(std::string_view iku, const Ticks& ticks);
+    };
+    QWidget* makeMaskGroup(const char* bevel, const QList<QWidget*>& captions, CheckBoxRow* row,
+                           const MaskOperation& mask);
 
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
     // CheckBox1Click ... CheckBox15Click: any removal or mask box that changes.
     void CheckBoxClick();
 
-    IkuSource iku_;
-    ErrorBox& errors_;
     std::array<QLineEdit*, kPhoneUserCount> numberEdits_{}; // Edit1 ... Edit5
     CheckBoxRow* removalBoxes_ = nullptr;                   // CheckBox1 ... CheckBox5
     CheckBoxRow* smsMaskBoxes_ = nullptr;                   // CheckBox6 ... CheckBox10
     CheckBoxRow* ringMaskBoxes_ = nullptr;                  // CheckBox11 ... CheckBox15
-    DisplayBand* band_ = nullptr;
 };
 
 } // namespace velmora
