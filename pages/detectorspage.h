@@ -1,19 +1,15 @@
 #pragma once
 
+#include "checkboxrow.h"
 #include "page.h"
 
-class QPushButton;
+class QFrame;
 
 namespace velmora {
 
-class CheckBoxRow;
-class DisplayBand;
-class ErrorBox;
-struct Outcome;
-
 // Programs and removes detectors and sirens and sets their masks. Every choice is a tick; the ticks stay
 // from one visit to the next.
-class TForm4 final : public Page {
+class TForm4 final : public ComposingPage {
     Q_OBJECT
 
 public:
@@ -24,33 +20,20 @@ protected:
     void FormActivate() override;
 
 private:
-    QPushButton* composeButton(const char* name, const QString& hint, void (TForm4::*handler)());
+    // The button of a group and what it composes from the group's ticks.
+    struct TickOperation {
+        const char* button;
+        QString hint;
+        Outcome (*compose)(std::string_view iku, const Ticks& ticks);
+        Presentation presentation;
+    };
+
+    CheckBoxRow* makeRow(char slot, int firstBox, const QStringList& labelNames, CheckBoxRow::Choice choice);
+    QFrame* makeTickGroup(const char* bevel, const QList<QWidget*>& captions, CheckBoxRow* row,
+                          const TickOperation& operation);
 
     // Every tick and untick on the page, by the user or by a one-of-N row.
     void CheckBoxClick();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
-    void Button6Click();
-    void Button7Click();
-    void Button8Click();
-
-    // The detector buttons leave the band as it was when they refuse; the siren buttons empty it first.
-    void presentOverBand(const Outcome& outcome);
-
-    IkuSource iku_;
-    ErrorBox& errors_;
-    CheckBoxRow* detectorProgramming_ = nullptr;
-    CheckBoxRow* detectorRemoval_ = nullptr;
-    CheckBoxRow* globalMask_ = nullptr;
-    CheckBoxRow* delayedMask_ = nullptr;
-    CheckBoxRow* zoneMask_ = nullptr;
-    CheckBoxRow* sirenProgramming_ = nullptr;
-    CheckBoxRow* sirenRemoval_ = nullptr;
-    CheckBoxRow* sirenMask_ = nullptr;
-    DisplayBand* band_ = nullptr;
 };
 
 } // namespace velmora
