@@ -171,16 +171,6 @@ void DisplayBand::showCommand(const Command& command)
     title_->setText(toQString(command.title));
 }
 
-void DisplayBand::present(const Outcome& outcome, ErrorBox& errors)
-{
-    for (const std::string& refusal : outcome.refusals) {
-        errors.report(toQString(refusal));
-    }
-    if (outcome.command) {
-        showCommand(*outcome.command);
-    }
-}
-
 void DisplayBand::present(const Outcome& outcome, ErrorBox& errors, Presentation presentation)
 {
     const bool enablingFirst = presentation == Presentation::Fresh || presentation == Presentation::OverBand;

@@ -65,9 +65,6 @@ public:
     // Puts the command into the result field, then sets the send prompt and the operation title.
     void showCommand(const Command& command);
 
-    // Reports each refusal in order, then shows the command, if one was composed.
-    void present(const Outcome& outcome, ErrorBox& errors);
-
     // Shows a press's outcome the way `presentation` says; the one place the pages' outcomes are shown.
     void present(const Outcome& outcome, ErrorBox& errors, Presentation presentation);
 

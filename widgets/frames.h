@@ -1,7 +1,5 @@
 #pragma once
 
-#include "controls.h"
-
 #include <QFrame>
 #include <QList>
 #include <QString>
@@ -14,8 +12,11 @@ class QVBoxLayout;
 
 namespace velmora {
 
-// The frames that group a page's controls, around the bevels of controls.h. Widgets handed to a frame are
-// moved into it by its layout.
+// The frames that group a page's controls. Widgets handed to a frame are moved into it by its layout.
+
+// A bevel: a raised frame around a group, or a horizontal separating line.
+QFrame* makeBevel(QWidget* parent, const char* name);
+QFrame* makeLine(QWidget* parent, const char* name);
 
 // A bevel laid out by a new layout of the kind `Layout`, which the caller fills.
 template <typename Layout> std::pair<QFrame*, Layout*> makeFramed(QWidget* parent, const char* name)
@@ -26,6 +27,11 @@ template <typename Layout> std::pair<QFrame*, Layout*> makeFramed(QWidget* paren
 
 // A bevel holding the widgets one under another, each as wide as the bevel.
 QFrame* makeStack(QWidget* parent, const char* name, const QList<QWidget*>& widgets);
+
+// A framed group (a bevel named `bevelName`) holding the given widgets one under another, each at its size
+// and aligned left. The first label is the group's caption: a screen reader names the group's check boxes, fields
+// and buttons after it.
+QFrame* makeGroup(QWidget* parent, const char* bevelName, const QList<QWidget*>& content);
 
 // A bevel with its heading over a grid that the caller fills with the group's rows.
 struct HeadedGroup {
