@@ -5,7 +5,6 @@
 #include "controls.h"
 #include "fieldguard.h"
 #include "frames.h"
-#include "text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -52,7 +51,6 @@ void TForm5::buildControls()
                   makeLine(this, "Bevel6")});
 }
 
-// Button1Click, Button4Click … Button10Click: the rows of detectors 1 to 8.
 QFrame* TForm5::makeNamesBand()
 {
     const HeadedGroup group =
@@ -63,11 +61,10 @@ QFrame* TForm5::makeNamesBand()
         QLineEdit* field = makeEdit(this, row.field);
         field->setMinimumWidth(kNameFieldWidth);
         guard(field, detectorNameRule());
+        names_[static_cast<std::size_t>(i)] = field;
         addRow(group.rows, i, makeLabel(this, row.label, numbers[i]), field,
                operation({row.button, QStringLiteral("punkt 8.4.1. Nadawanie opisów czujek"),
-                          [this, field, detector = i + 1] {
-                              return composeDetectorName(iku(), detector, toUtf8(field->text()));
-                          }}),
+                          handler(&TForm5::DetectorNameClick, i + 1)}),
                group.heading);
     }
     return group.frame;
@@ -84,7 +81,7 @@ QFrame* TForm5::makeRemovalBand()
     return makeGroup(this, "Bevel4",
                      {makeLabel(this, "Label17", QStringLiteral("Usuwanie nazw czujek z systemu")), removal_,
                       operation({"Button13", QStringLiteral("punkt 8.4.2 Usuwanie opisów czujek"),
-                                 [this] { return composeNameRemoval(iku(), removal_->ticks()); }})});
+                                 handler(&TForm5::Button13Click)})});
 }
 
 QFrame* TForm5::makeHeaderBand()
@@ -93,11 +90,10 @@ QFrame* TForm5::makeHeaderBand()
     Edit11->setMinimumWidth(kNameFieldWidth);
     guard(Edit11, headerRule());
     // The header always composes, so its press overwrites the whole band without emptying it first.
-    return makeGroup(
-        this, "Bevel1",
-        {makeLabel(this, "Label12", QStringLiteral("Definiowanie nagłówka komunikatów")), Edit11,
-         operation({"Button3", QStringLiteral("punkt 15.1. Definiowanie nagłówka komunikatów SMS"),
-                    [this] { return composeHeader(iku(), toUtf8(Edit11->text())); }, Presentation::OverBand})});
+    return makeGroup(this, "Bevel1",
+                     {makeLabel(this, "Label12", QStringLiteral("Definiowanie nagłówka komunikatów")), Edit11,
+                      operation({"Button3", QStringLiteral("punkt 15.1. Definiowanie nagłówka komunikatów SMS"),
+                                 handler(&TForm5::Button3Click), Presentation::OverBand})});
 }
 
 void TForm5::guard(QLineEdit* field, InputRule rule)

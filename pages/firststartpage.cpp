@@ -4,7 +4,6 @@
 #include "checkboxrow.h"
 #include "controls.h"
 #include "fieldguard.h"
-#include "firststart.h"
 #include "frames.h"
 #include "ikufield.h"
 #include "planbutton.h"
@@ -57,8 +56,7 @@ QLineEdit* makeNumberEdit(QWidget* parent, const char* name)
     return edit;
 }
 
-// Button1Click, Button2Click, Button5Click: the band shows the refusals and the command, and only then is the
-// result field enabled.
+// The band shows the refusals and the command, and only then is the result field enabled.
 constexpr Presentation kPresentation = Presentation::FreshEnablingLast;
 
 } // namespace
@@ -126,11 +124,7 @@ QWidget* TForm13::makeCentreArea()
     Button1 = operation({"Button1",
                          QStringLiteral("punkt 7.  Programowanie systemu za pomocą telefonu komórkowego - krok "
                                         "10. Instrukcja skrócona"),
-                         [this] {
-                             clearInstructions();
-                             return composeFirstStartCentre(iku(), toUtf8(Edit1->text()));
-                         },
-                         kPresentation});
+                         handler(&TForm13::Button1Click), kPresentation});
     // The number field has no label of its own: the step's title names it.
     Edit1->setAccessibleName(title);
     nameOperation(Button1, title);
@@ -169,11 +163,7 @@ QWidget* TForm13::makeUsersArea()
     Button2 = operation({"Button2",
                          QStringLiteral("punkt 7. Programowanie Systemu za pomocą telefonu komórkowego - krok "
                                         "11. Instrukcja podstawowa."),
-                         [this] {
-                             clearInstructions();
-                             return composeFirstStartUsers(iku(), textsOf(userNumbers_));
-                         },
-                         kPresentation});
+                         handler(&TForm13::Button2Click), kPresentation});
     nameOperation(Button2, title);
     layout->addWidget(Button2, 0, Qt::AlignLeft);
     return area;
@@ -200,16 +190,8 @@ QWidget* TForm13::makeKeypadArea()
                                    CheckBoxRow::Choice::OneOfN, CheckBoxRow::Look::NumbersUnder, area);
     keypadUsers_->nameBoxesAfter(title);
     layout->addWidget(keypadUsers_, 0, Qt::AlignLeft);
-    // The instructions of an earlier keypad code stay until something else empties them.
     Button5 = operation({"Button5", QStringLiteral("punkt 9. Zmiana kodu klawiatury - krok 14. Instrukcja skrócona."),
-                         [this] {
-                             Outcome outcome = composeFirstStartKeypadCode(iku(), keypadUsers_->ticks());
-                             if (outcome.command) {
-                                 showInstructions();
-                             }
-                             return outcome;
-                         },
-                         kPresentation});
+                         handler(&TForm13::Button5Click), kPresentation});
     nameOperation(Button5, title);
     layout->addWidget(Button5, 0, Qt::AlignLeft);
     static constexpr std::array<const char*, 3> kNames = {"Label3", "Label10", "Label11"};

@@ -1,16 +1,18 @@
 #pragma once
 
+#include "checkboxrow.h"
+#include "firststart.h"
 #include "page.h"
+#include "text.h"
 
+#include <QLineEdit>
 #include <array>
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace velmora {
 
-class CheckBoxRow;
 class CommandHandoff;
 class RadioGroup;
 
@@ -55,6 +57,26 @@ private:
     CheckBoxRow* keypadUsers_ = nullptr; // CheckBox1 to CheckBox10
     QPushButton* Button5 = nullptr;
     std::array<QLabel*, 3> instructions_{}; // Label3, Label10, Label11
+
+    Outcome Button1Click()
+    {
+        clearInstructions();
+        return composeFirstStartCentre(iku(), toUtf8(Edit1->text()));
+    }
+    Outcome Button2Click()
+    {
+        clearInstructions();
+        return composeFirstStartUsers(iku(), textsOf(userNumbers_));
+    }
+    // The instructions of an earlier keypad code stay until something else empties them.
+    Outcome Button5Click()
+    {
+        Outcome outcome = composeFirstStartKeypadCode(iku(), keypadUsers_->ticks());
+        if (outcome.command) {
+            showInstructions();
+        }
+        return outcome;
+    }
 };
 
 } // namespace velmora

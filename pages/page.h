@@ -93,6 +93,14 @@ protected:
     // Makes an operation's button, wired to its press.
     QPushButton* operation(Operation operation);
 
+    // What an operation's press composes: the page's click handler for the button, called with `arguments` where
+    // one handler serves several buttons (a row's setting, a user's row).
+    template <class P, class Click, class... Arguments>
+    std::function<Outcome()> handler(Click P::*click, Arguments... arguments)
+    {
+        return std::bind_front(click, static_cast<P*>(this), arguments...);
+    }
+
     std::string iku() const { return iku_(); }
     ErrorBox& errors() const { return errors_; }
 

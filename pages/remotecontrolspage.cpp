@@ -4,7 +4,6 @@
 #include "checkboxrow.h"
 #include "controls.h"
 #include "frames.h"
-#include "remotecontrols.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,10 +47,10 @@ void TForm8::buildControls()
                   {makeRemoteGroups(), makeKeypadGroups(),
                    makeDoorModuleRow("Label52", QStringLiteral("Wprogramowanie modułu drzwi do systemu"),
                                      {"Button7", QStringLiteral("punkt 7.2. Wpisywanie modułu klawiatury do systemu"),
-                                      [this] { return composeDoorModuleAdd(iku()); }}),
+                                      handler(&TForm8::Button7Click)}),
                    makeDoorModuleRow("Label53", QStringLiteral("Usunięcie modułu drzwi z systemu"),
                                      {"Button8", QStringLiteral("punkt 7.3. Usuwanie modułu klawiatury z systemu"),
-                                      [this] { return composeDoorModuleRemoval(iku()); }})});
+                                      handler(&TForm8::Button8Click)})});
     upperArea->setFrameShadow(QFrame::Sunken);
 
     auto* body = new QVBoxLayout;
@@ -66,15 +65,15 @@ QFrame* TForm8::makeRemoteGroups()
         {makeGroup(this, "Bevel3",
                    {makeLabel(this, "Label1", QStringLiteral("Indywidualne definiowanie pilotów do systemu")), remotes_,
                     operation({"Button1", QStringLiteral("punkt 12.1.1 Indywidualne wpisywanie pilotów do systemu"),
-                               [this] { return composeRemote(iku(), remotes_->ticks()); }})}),
+                               handler(&TForm8::Button1Click)})}),
          makeGroup(this, "Bevel2",
                    {makeLabel(this, "Label12", QStringLiteral("Grupowe programowanie pilotów do systemu")),
                     operation({"Button2", QStringLiteral("punkt 12.2.2. Grupowe wpisywanie pilotów do systemu"),
-                               [this] { return composeGroupRemotes(iku()); }})}),
+                               handler(&TForm8::Button2Click)})}),
          makeGroup(this, "Bevel4",
                    {makeLabel(this, "Label15", QStringLiteral("Usuwanie pilotów z systemu")), remoteRemoval_,
                     operation({"Button4", QStringLiteral("punkt 12.3. Usuwanie pilotów z systemu"),
-                               [this] { return composeRemoteRemoval(iku(), remoteRemoval_->ticks()); }})})});
+                               handler(&TForm8::Button4Click)})})});
 }
 
 QFrame* TForm8::makeKeypadGroups()
@@ -86,18 +85,18 @@ QFrame* TForm8::makeKeypadGroups()
                     keypadCodes_,
                     operation({"Button5",
                                QStringLiteral("punkt 7.4.1  Programowanie indywidualne kodów klawiatury do systemu"),
-                               [this] { return composeKeypadCode(iku(), keypadCodes_->ticks()); }})}),
+                               handler(&TForm8::Button5Click)})}),
          makeGroup(
              this, "Bevel7",
              {makeLabel(this, "Label14", QStringLiteral("Grupowe programowanie kodów klawiatur ")),
               makeLabel(this, "Label49", QStringLiteral("do systemu")),
               operation({"Button3", QStringLiteral("punkt 7.4.1 Programowanie grupowe kodów klawiatury do systemu."),
-                         [this] { return composeGroupKeypadCodes(iku()); }})}),
+                         handler(&TForm8::Button3Click)})}),
          makeGroup(this, "Bevel8",
                    {makeLabel(this, "Label16", QStringLiteral("Usuwanie kodów klawiatur z systemu")),
                     keypadCodeRemoval_,
                     operation({"Button6", QStringLiteral("punkt 7.5. Usuwanie indywidualnych kodów użytkowników"),
-                               [this] { return composeKeypadCodeRemoval(iku(), keypadCodeRemoval_->ticks()); }})})});
+                               handler(&TForm8::Button6Click)})})});
 }
 
 // A door module operation: its caption with its button beside it.

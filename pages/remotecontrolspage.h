@@ -1,12 +1,12 @@
 #pragma once
 
+#include "checkboxrow.h"
 #include "page.h"
+#include "remotecontrols.h"
 
 class QFrame;
 
 namespace velmora {
-
-class CheckBoxRow;
 
 // Programs and removes remote controls, keypad codes and the door module.
 class TForm8 final : public ComposingPage {
@@ -31,6 +31,15 @@ private:
     CheckBoxRow* remoteRemoval_ = nullptr;
     CheckBoxRow* keypadCodes_ = nullptr;
     CheckBoxRow* keypadCodeRemoval_ = nullptr;
+
+    Outcome Button1Click() const { return composeRemote(iku(), remotes_->ticks()); }
+    Outcome Button2Click() const { return composeGroupRemotes(iku()); }
+    Outcome Button3Click() const { return composeGroupKeypadCodes(iku()); }
+    Outcome Button4Click() const { return composeRemoteRemoval(iku(), remoteRemoval_->ticks()); }
+    Outcome Button5Click() const { return composeKeypadCode(iku(), keypadCodes_->ticks()); }
+    Outcome Button6Click() const { return composeKeypadCodeRemoval(iku(), keypadCodeRemoval_->ticks()); }
+    Outcome Button7Click() const { return composeDoorModuleAdd(iku()); }
+    Outcome Button8Click() const { return composeDoorModuleRemoval(iku()); }
 };
 
 } // namespace velmora

@@ -5,9 +5,7 @@
 #include "fieldguard.h"
 #include "frames.h"
 #include "radiogroup.h"
-#include "smscentre.h"
 #include "smsoperator.h"
-#include "text.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -27,10 +25,9 @@ void TForm2::buildControls()
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setItemIndex(0);
     Edit1 = makeEdit(this, "Edit1");
-    // Button1Click: a refusal empties the title and the prompt only; the result field is enabled last.
+    // A refusal empties the title and the prompt only; the result field is enabled last.
     Button1 = operation({"Button1", QStringLiteral("punkt 5. Programowanie danych operatora Centrum SMS."),
-                         [this] { return composeSmsCentre(iku(), toUtf8(Edit1->text())); },
-                         Presentation::KeepingResultEnablingLast});
+                         handler(&TForm2::Button1Click), Presentation::KeepingResultEnablingLast});
     setTextColour(Button1, kRed, QPalette::ButtonText);
     nameOperation(Button1, RadioGroup1->title());
     QLabel* heading = makeLabel(this, "Label4", QStringLiteral("Wybierz centrum SMS dla  danego operatora sieci"));

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "page.h"
+#include "smscentre.h"
+#include "text.h"
 
-class QLineEdit;
+#include <QLineEdit>
+
 class QPushButton;
 
 namespace velmora {
@@ -27,6 +30,8 @@ private:
     RadioGroup* RadioGroup1 = nullptr;
     QLineEdit* Edit1 = nullptr;
     QPushButton* Button1 = nullptr;
+
+    Outcome Button1Click() const { return composeSmsCentre(iku(), toUtf8(Edit1->text())); }
 };
 
 } // namespace velmora

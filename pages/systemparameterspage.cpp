@@ -5,7 +5,6 @@
 #include "controls.h"
 #include "fieldguard.h"
 #include "frames.h"
-#include "systemparameters.h"
 #include "text.h"
 
 #include <QCheckBox>
@@ -21,8 +20,8 @@
 namespace velmora {
 namespace {
 
-// A value row: its field, guarded by the setting's rule, and the button that composes the setting from it. The
-// balance check number has a rule and a command of its own.
+// A value row: its field, guarded by the setting's rule, and the button whose press, ValueButtonClick, composes
+// the setting from it. The balance check number has a rule and a handler of its own, Button4Click.
 struct ValueRow {
     const char* label;
     std::string_view caption;
@@ -71,7 +70,6 @@ void TForm6::buildControls()
     FormCreate();
 }
 
-// Button1Click ... Button6Click.
 QWidget* TForm6::makeValueGroup()
 {
     auto [group, grid] = makeFramed<QGridLayout>(this, "Bevel1");
@@ -79,24 +77,21 @@ QWidget* TForm6::makeValueGroup()
     for (std::size_t i = 0; i < kValueRows.size(); ++i) {
         const ValueRow& row = kValueRows[i];
         QLineEdit* field = makeEdit(group, row.edit);
-        std::function<Outcome()> compose;
+        std::function<Outcome()> click;
         if (row.setting) {
             new FieldGuard(field, valueRule(*row.setting), errors(), [this] { InputChange(); });
-            compose = [this, setting = *row.setting, field] {
-                return composeValue(setting, iku(), toUtf8(field->text()));
-            };
+            click = handler(&TForm6::ValueButtonClick, *row.setting, field);
         } else {
             Edit4 = field;
             new FieldGuard(Edit4, balanceCheckNumberRule(), errors(), [this] { InputChange(); });
-            compose = [this] { return composeBalanceCheckNumber(iku(), toUtf8(Edit4->text())); };
+            click = handler(&TForm6::Button4Click);
         }
         addRow(grid, static_cast<int>(i), makeLabel(group, row.label, toQString(row.caption)), field,
-               operation({row.button, toQString(row.hint), std::move(compose)}));
+               operation({row.button, toQString(row.hint), std::move(click)}));
     }
     return group;
 }
 
-// Button10Click, Button11Click, Button14Click.
 QWidget* TForm6::makeOptionRows()
 {
     auto* options = new QWidget(this);
@@ -108,19 +103,18 @@ QWidget* TForm6::makeOptionRows()
            operation({"Button10",
                       QStringLiteral("punkt 18.2. OPCJA ECHO - odsyłanie wszystkich komunikatów SMS dochodzących do "
                                      "systemu do pierwszego użytkownika."),
-                      [this] { return composeEcho(iku(), CheckBox11->isChecked()); }}));
+                      handler(&TForm6::Button10Click)}));
     addRow(
         grid, 1, makeLabel(options, "Label15", QStringLiteral("Tryb serwisowy")), nullptr,
         operation({"Button11",
                    QStringLiteral("punkt 33. KONIECZNOŚĆ PRZEPROGRAMOWANIA SYSTEMU - UDOSTĘPNIENIE KODU SERWISOWEGO"),
-                   [this] { return composeServiceMode(iku()); }}));
+                   handler(&TForm6::Button11Click)}));
     addRow(grid, 2, makeLabel(options, "Label36", QStringLiteral("Ustawienia fabryczne")), nullptr,
            operation({"Button14", QStringLiteral("punkt 20.2. Przywrócenie ustawień fabrycznych"),
-                      [this] { return composeFactorySettings(iku()); }}));
+                      handler(&TForm6::Button14Click)}));
     return options;
 }
 
-// Button9Click.
 QWidget* TForm6::makeMaskGroup()
 {
     mask_ =
@@ -133,7 +127,7 @@ QWidget* TForm6::makeMaskGroup()
                       operation({"Button9",
                                  QStringLiteral("punkt 18.1. Definiowanie \"maski zawiadomienie\" - informowanie o "
                                                 "włączaniu i wyłączaniu systemu."),
-                                 [this] { return composeNotificationMask(iku(), mask_->ticks()); }})});
+                                 handler(&TForm6::Button9Click)})});
 }
 
 void TForm6::FormCreate()

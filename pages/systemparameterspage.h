@@ -1,13 +1,14 @@
 #pragma once
 
+#include "checkboxrow.h"
 #include "page.h"
+#include "systemparameters.h"
+#include "text.h"
 
-class QCheckBox;
-class QLineEdit;
+#include <QCheckBox>
+#include <QLineEdit>
 
 namespace velmora {
-
-class CheckBoxRow;
 
 // The unit's remaining settings: limits, times, balance checks, notification mask, ECHO, service mode.
 class TForm6 final : public ComposingPage {
@@ -33,6 +34,17 @@ private:
     QLineEdit* Edit4 = nullptr;
     QCheckBox* CheckBox11 = nullptr;
     CheckBoxRow* mask_ = nullptr;
+
+    // Button1Click, Button2Click, Button3Click, Button5Click, Button6Click.
+    Outcome ValueButtonClick(ValueSetting setting, const QLineEdit* field) const
+    {
+        return composeValue(setting, iku(), toUtf8(field->text()));
+    }
+    Outcome Button4Click() const { return composeBalanceCheckNumber(iku(), toUtf8(Edit4->text())); }
+    Outcome Button9Click() const { return composeNotificationMask(iku(), mask_->ticks()); }
+    Outcome Button10Click() const { return composeEcho(iku(), CheckBox11->isChecked()); }
+    Outcome Button11Click() const { return composeServiceMode(iku()); }
+    Outcome Button14Click() const { return composeFactorySettings(iku()); }
 };
 
 } // namespace velmora

@@ -4,8 +4,6 @@
 #include "controls.h"
 #include "fieldguard.h"
 #include "frames.h"
-#include "testmessages.h"
-#include "text.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -48,15 +46,10 @@ void Tform11::buildControls()
     Edit3 = makeEdit(this, "Edit3");
     Edit4 = makeNarrowEdit(this, "Edit4");
     Edit5 = makeNarrowEdit(this, "Edit5");
-    // Button1Click … Button4Click.
-    Button1 = operation({"Button1", smsHint(), [this] {
-                             return composeTestSmsOn(iku(), toUtf8(Edit1->text()), toUtf8(Edit2->text()),
-                                                     toUtf8(Edit3->text()));
-                         }});
-    Button2 = operation({"Button2", clipHint(),
-                         [this] { return composeTestClipOn(iku(), toUtf8(Edit4->text()), toUtf8(Edit5->text())); }});
-    Button3 = operation({"Button3", smsHint(), [this] { return composeTestSmsOff(iku()); }});
-    Button4 = operation({"Button4", clipHint(), [this] { return composeTestClipOff(iku()); }});
+    Button1 = operation({"Button1", smsHint(), handler(&Tform11::Button1Click)});
+    Button2 = operation({"Button2", clipHint(), handler(&Tform11::Button2Click)});
+    Button3 = operation({"Button3", smsHint(), handler(&Tform11::Button3Click)});
+    Button4 = operation({"Button4", clipHint(), handler(&Tform11::Button4Click)});
     setTextColour(Button3, kRed, QPalette::ButtonText);
 
     QFrame* upper = makeStack(this, "Bevel1", {testSmsGroup(this), testClipGroup(this), deactivationRows(this)});

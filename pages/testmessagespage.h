@@ -1,8 +1,11 @@
 #pragma once
 
 #include "page.h"
+#include "testmessages.h"
+#include "text.h"
 
-class QLineEdit;
+#include <QLineEdit>
+
 class QPushButton;
 
 namespace velmora {
@@ -33,6 +36,14 @@ private:
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* Button4 = nullptr;
+
+    Outcome Button1Click() const
+    {
+        return composeTestSmsOn(iku(), toUtf8(Edit1->text()), toUtf8(Edit2->text()), toUtf8(Edit3->text()));
+    }
+    Outcome Button2Click() const { return composeTestClipOn(iku(), toUtf8(Edit4->text()), toUtf8(Edit5->text())); }
+    Outcome Button3Click() const { return composeTestSmsOff(iku()); }
+    Outcome Button4Click() const { return composeTestClipOff(iku()); }
 };
 
 } // namespace velmora

@@ -5,8 +5,6 @@
 #include "controls.h"
 #include "fieldguard.h"
 #include "frames.h"
-#include "text.h"
-#include "usernames.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -63,7 +61,6 @@ void TForm7::buildControls()
                   makeLine(this, "Bevel5")});
 }
 
-// Button1Click … Button9Click, Button11Click: the name message of the row's user.
 QWidget* TForm7::makeNameGroup()
 {
     QLabel* heading = makeHeading(this, "Label1", QStringLiteral("Definiowanie nazw użytkowników"));
@@ -74,28 +71,28 @@ QWidget* TForm7::makeNameGroup()
         const NameRow& names = kNameRows[row];
         QLineEdit* edit = makeEdit(rows, names.edit);
         new FieldGuard(edit, userNameRule(), errors(), [this] { NameEditChange(); });
+        nameEdits_[row] = edit;
         addRow(grid, static_cast<int>(row),
                makeLabel(rows, names.label, QStringLiteral("Użytkownik nr %1").arg(row + 1)), edit,
                operation({names.button, QStringLiteral("punkt 6.3.1 Nadawanie nazw użytkowników"),
-                          [this, row, edit] { return composeUserName(iku(), row + 1, toUtf8(edit->text())); },
-                          Presentation::Fresh, nameButtonCaption(row)}),
+                          handler(&TForm7::NameButtonClick, row), Presentation::Fresh, nameButtonCaption(row)}),
                heading->text());
     }
     return makeGroup(this, "Bevel1", {heading, rows});
 }
 
-// Button10Click: unlike the name buttons, it keeps the band: a refusal leaves the last message in view.
 QWidget* TForm7::makeRemovalGroup()
 {
-    CheckBoxRow* row = CheckBoxRow::numberedRow(QStringLiteral("U"), 1,
-                                                CheckBoxRow::numbered(QStringLiteral("Label"), 11, kNamedUsers),
-                                                CheckBoxRow::Choice::AnyNumber, this);
-    connect(row, &CheckBoxRow::boxToggled, this, &TForm7::CheckBoxClick);
+    removalRow_ = CheckBoxRow::numberedRow(QStringLiteral("U"), 1,
+                                           CheckBoxRow::numbered(QStringLiteral("Label"), 11, kNamedUsers),
+                                           CheckBoxRow::Choice::AnyNumber, this);
+    connect(removalRow_, &CheckBoxRow::boxToggled, this, &TForm7::CheckBoxClick);
+    // Unlike the name buttons, Button10 keeps the band: a refusal leaves the last message in view.
     Button10 = operation({"Button10", QStringLiteral("punkt 6.3.2. Usuwanie nazw użytkowników."),
-                          [this, row] { return composeUserNameRemoval(iku(), row->ticks()); }, Presentation::OverBand});
+                          handler(&TForm7::Button10Click), Presentation::OverBand});
     return makeGroup(
         this, "Bevel2",
-        {makeLabel(this, "Label26", QStringLiteral("Kasowanie nazw użytkowników systemu")), row, Button10});
+        {makeLabel(this, "Label26", QStringLiteral("Kasowanie nazw użytkowników systemu")), removalRow_, Button10});
 }
 
 void TForm7::NameEditChange()

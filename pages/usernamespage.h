@@ -1,6 +1,14 @@
 #pragma once
 
+#include "checkboxrow.h"
 #include "page.h"
+#include "text.h"
+#include "usernames.h"
+
+#include <QLineEdit>
+#include <array>
+
+class QPushButton;
 
 namespace velmora {
 
@@ -24,7 +32,16 @@ private:
     // CheckBox1Click … CheckBox10Click.
     void CheckBoxClick();
 
+    std::array<QLineEdit*, kNamedUsers> nameEdits_{};
+    CheckBoxRow* removalRow_ = nullptr;
     QPushButton* Button10 = nullptr;
+
+    // Button1Click … Button9Click, Button11Click; `row` 0 is user 1.
+    Outcome NameButtonClick(std::size_t row) const
+    {
+        return composeUserName(iku(), row + 1, toUtf8(nameEdits_[row]->text()));
+    }
+    Outcome Button10Click() const { return composeUserNameRemoval(iku(), removalRow_->ticks()); }
 };
 
 } // namespace velmora

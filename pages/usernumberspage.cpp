@@ -5,7 +5,6 @@
 #include "controls.h"
 #include "fieldguard.h"
 #include "frames.h"
-#include "text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -44,18 +43,20 @@ void TForm3::buildControls()
     smsMaskBoxes_ = makeMaskRow(this, 6, 15);
     ringMaskBoxes_ = makeMaskRow(this, 11, 20);
     auto* masks = new QVBoxLayout;
-    masks->addWidget(makeMaskGroup(
-        "Bevel5",
+    masks->addWidget(makeGroup(
+        this, "Bevel5",
         {makeHeading(this, "Label25", QStringLiteral("Definiowanie maski SMS")),
-         makeLabel(this, "Label12", QStringLiteral("Maska SMS ustala do kogo mają być przesyłane SMS alarmowe"))},
-        smsMaskBoxes_, {"Button3", QStringLiteral("punkt 13.1. Ustawienie MASKI wysyłanych SMS"), composeSmsMask}));
-    masks->addWidget(makeMaskGroup(
-        "Bevel6",
-        {makeHeading(this, "Label26", QStringLiteral("Definiowanie maski RING")),
-         makeLabel(this, "Label28", QStringLiteral("Maska RING ustala do kogo ma być wykonywane dzwonienie")),
-         makeLabel(this, "Label29", QStringLiteral("po wystąpieniu alarmu"))},
-        ringMaskBoxes_,
-        {"Button4", QStringLiteral("punkt 13.2. Ustawienie Maski Głośnego Powiadomienia (RING)"), composeRingMask}));
+         makeLabel(this, "Label12", QStringLiteral("Maska SMS ustala do kogo mają być przesyłane SMS alarmowe")),
+         smsMaskBoxes_,
+         operation({"Button3", QStringLiteral("punkt 13.1. Ustawienie MASKI wysyłanych SMS"),
+                    handler(&TForm3::Button3Click), kPresentation})}));
+    masks->addWidget(
+        makeGroup(this, "Bevel6",
+                  {makeHeading(this, "Label26", QStringLiteral("Definiowanie maski RING")),
+                   makeLabel(this, "Label28", QStringLiteral("Maska RING ustala do kogo ma być wykonywane dzwonienie")),
+                   makeLabel(this, "Label29", QStringLiteral("po wystąpieniu alarmu")), ringMaskBoxes_,
+                   operation({"Button4", QStringLiteral("punkt 13.2. Ustawienie Maski Głośnego Powiadomienia (RING)"),
+                              handler(&TForm3::Button4Click), kPresentation})}));
     auto* groups = new QHBoxLayout;
     groups->addWidget(makeNumbersGroup(), 0, Qt::AlignTop);
     groups->addWidget(makeRemovalGroup(), 0, Qt::AlignTop);
@@ -68,7 +69,6 @@ void TForm3::buildControls()
     }
 }
 
-// Button1Click.
 QWidget* TForm3::makeNumbersGroup()
 {
     auto* fields = new QWidget(this);
@@ -93,10 +93,9 @@ QWidget* TForm3::makeNumbersGroup()
              makeLabel(this, "Label10", QStringLiteral("międzynarodowy. Dla Polski jest to 48. Np. 48501123456")),
              fields,
              operation({"Button1", QStringLiteral("punkt 6.1. Wprowadzanie danych użytkowników systemu."),
-                        [this] { return composeUserNumbers(iku(), textsOf(numberEdits_)); }, kPresentation})})});
+                        handler(&TForm3::Button1Click), kPresentation})})});
 }
 
-// Button2Click.
 QWidget* TForm3::makeRemovalGroup()
 {
     QStringList captions;
@@ -111,21 +110,7 @@ QWidget* TForm3::makeRemovalGroup()
                    {makeHeading(this, "Label8", QStringLiteral("Usuwanie numerów użytkowników z systemu")),
                     removalBoxes_,
                     operation({"Button2", QStringLiteral("punkt 6.2. Usuwanie numerów telefonów użytkowników."),
-                               [this] { return composeUserNumbersRemoval(iku(), removalBoxes_->ticks()); },
-                               kPresentation})})});
-}
-
-// Button3Click, Button4Click: a mask always composes. The captions' first names the group for a screen reader.
-QWidget* TForm3::makeMaskGroup(const char* bevel, const QList<QWidget*>& captions, CheckBoxRow* row,
-                               const MaskOperation& mask)
-{
-    return makeGroup(this, bevel,
-                     captions +
-                         QList<QWidget*>{row, operation({mask.button, mask.hint,
-                                                         [this, row, compose = mask.compose] {
-                                                             return Outcome::composed(compose(iku(), row->ticks()));
-                                                         },
-                                                         kPresentation})});
+                               handler(&TForm3::Button2Click), kPresentation})})});
 }
 
 void TForm3::FormActivate()

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "checkboxrow.h"
 #include "page.h"
+#include "text.h"
 #include "usernumbers.h"
 
+#include <QLineEdit>
 #include <array>
 
-class QLineEdit;
-
 namespace velmora {
-
-class CheckBoxRow;
 
 // Programs and removes the users' phone numbers and sets the SMS and RING masks.
 class TForm3 final : public ComposingPage {
@@ -25,14 +24,6 @@ protected:
 private:
     QWidget* makeNumbersGroup();
     QWidget* makeRemovalGroup();
-    // The button of a mask and what it composes from the mask's ticks.
-    struct MaskOperation {
-        const char* button;
-        QString hint;
-        Command (*compose)(std::string_view iku, const Ticks& ticks);
-    };
-    QWidget* makeMaskGroup(const char* bevel, const QList<QWidget*>& captions, CheckBoxRow* row,
-                           const MaskOperation& mask);
 
     // CheckBox1Click ... CheckBox15Click: any removal or mask box that changes.
     void CheckBoxClick();
@@ -41,6 +32,12 @@ private:
     CheckBoxRow* removalBoxes_ = nullptr;                   // CheckBox1 ... CheckBox5
     CheckBoxRow* smsMaskBoxes_ = nullptr;                   // CheckBox6 ... CheckBox10
     CheckBoxRow* ringMaskBoxes_ = nullptr;                  // CheckBox11 ... CheckBox15
+
+    Outcome Button1Click() const { return composeUserNumbers(iku(), textsOf(numberEdits_)); }
+    Outcome Button2Click() const { return composeUserNumbersRemoval(iku(), removalBoxes_->ticks()); }
+    // A mask always composes.
+    Outcome Button3Click() const { return Outcome::composed(composeSmsMask(iku(), smsMaskBoxes_->ticks())); }
+    Outcome Button4Click() const { return Outcome::composed(composeRingMask(iku(), ringMaskBoxes_->ticks())); }
 };
 
 } // namespace velmora

@@ -13,8 +13,8 @@ namespace velmora {
 
 class ErrorBox;
 
-// One operation of a page, as the page declares it: its "Treść SMS" button, what a press composes, and how the
-// display band shows the outcome. The row stands for the button's click handler (Button1Click for "Button1").
+// One operation of a page, as the page declares it: its "Treść SMS" button, what a press composes (the page's
+// click handler for the button, Button1Click for "Button1"), and how the display band shows the outcome.
 struct Operation {
     const char* button; // the button's objectName
     QString hint;       // the section of the unit's manual, the button's tool tip
