@@ -14,14 +14,15 @@ program_packages=(
 )
 # and what the tests and checks need besides: GoogleTest; zbar to read QR codes back; Xvfb and xcb for the
 # smoke test; the menu entry, metainfo and package checks; clang with libFuzzer and the sanitizers' runtime;
-# ModemManager, a bus and python-dbusmock for the sending tests; and GNOME Keyring for the keyring's tests.
+# ModemManager, a bus and python-dbusmock for the sending tests; GNOME Keyring for the keyring's tests; and strace
+# to see the register wait for the disk.
 test_packages=(
     libgtest-dev zbar-tools
     xvfb xauth libxcb1-dev
     desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-14-dev
     modemmanager dbus python3-dbusmock
-    gnome-keyring
+    gnome-keyring strace
 )
 
 usage() {

@@ -5,8 +5,9 @@ Start-up: whole process, from its start to the first painted main window under X
 resident memory of that run; medians of paired runs, and instructions counted by callgrind. Page opening: from
 the call that opens a page until Xvfb has drawn its first frame, the first opening against the second, per page.
 Editing: nanoseconds and callgrind instructions per operation. The plan window: a plan of 200 rows opened from its
-file, and one of its rows moved, each against one frame (16 ms). Wall times are noisy on a shared machine; the
-instruction counts are the steady figure.
+file, and one of its rows moved, each against one frame (16 ms). A plan sent to ten units: the whole run against the
+least time any run could take, and against the units one after another. Wall times are noisy on a shared machine;
+the instruction counts are the steady figure.
 """
 import argparse
 import os
@@ -163,11 +164,34 @@ def measure_plan(build, runs, env):
     return ok
 
 
+def measure_units(build, runs, env):
+    program = os.path.join(build, "bench", "velmora-units-bench")
+    step = 20  # ms to send one message; the network reports it delivered ten times that later
+
+    def run(mode):
+        return int(subprocess.run([program, mode, str(step)], env=env, check=True, capture_output=True,
+                                  text=True).stdout) / 1e6
+
+    # A run takes seconds of timers, not of work: a few runs are enough, and the units one after another once.
+    together = [run("together") for _ in range(min(runs, 5))]
+    one_by_one = run("one-by-one")
+    route, chain = 200 * step, 20 * (step + 10 * step)
+    bound = max(route, chain)
+    whole = statistics.median(together)
+    print(f"A plan of 20 rows to 10 units, {step} ms to send a message, delivered {10 * step} ms after it went, each "
+          f"row waiting for the previous one's delivery ({len(together)} runs, median):")
+    print(f"  the units together {whole:,.0f} ms, one after another {one_by_one:,.0f} ms; no run can beat "
+          f"{bound:,} ms (the route's time for all messages {route:,} ms, one unit's chain {chain:,} ms)")
+    ok = report("together, against that bound", bound, whole, "ms", 1.25)
+    ok &= report("together, against one after another", one_by_one, whole, "ms", 0.2)
+    return ok
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("build", help="a Release build tree with the benchmark targets built")
     parser.add_argument("--runs", type=int, default=30)
-    parser.add_argument("--only", choices=["startup", "opening", "editing", "plan"])
+    parser.add_argument("--only", choices=["startup", "opening", "editing", "plan", "units"])
     args = parser.parse_args()
     env = dict(os.environ, LC_ALL="C.UTF-8")
     ok = True
@@ -179,6 +203,8 @@ def main():
         ok &= measure_editing(args.build, args.runs, env)
     if args.only in (None, "plan"):
         ok &= measure_plan(args.build, args.runs, env)
+    if args.only in (None, "units"):
+        ok &= measure_units(args.build, args.runs, env)
     sys.exit(0 if ok else 1)
 
 

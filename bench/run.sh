@@ -1,6 +1,6 @@
 #!/bin/sh
 # Builds the program and its bare yardsticks in one Release tree, then measures them against each other.
-# Usage: bench/run.sh [BUILD_DIR] [--runs N] [--only startup|opening|editing|plan]
+# Usage: bench/run.sh [BUILD_DIR] [--runs N] [--only startup|opening|editing|plan|units]
 # Needs Xvfb, valgrind and dbus. Wall times are noisy on a busy machine; the callgrind instruction counts are not.
 set -eu
 source_dir=$(cd "$(dirname "$0")/.." && pwd)

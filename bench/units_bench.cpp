@@ -1,185 +1,167 @@
-// The units window over a register of many units and messages, each operation ending with the window painted anew:
-//   open     the window made and shown, its list read from the register (the register already in use in the run)
-//   first    the same in a run that has not used the register yet: the file opened and checked first
-//   filter   one keystroke in the units filter, typing a name's letters one by one and then deleting them
-//   history  one unit picked in the list, its history read and shown
-//   record   one stage of a message recorded in the register, as the history recorder does (not painted)
-// Usage: velmora-units-bench MODE COUNT [UNITS MESSAGES]; by default 10,000 units and 100,000 messages. Prints
-// nanoseconds per operation. Only measuredLoop() does the measured work (see plan_bench.cpp).
-#include "measuredloop.h"
-#include "questionbox.h"
-#include "unitbook.h"
-#include "unitsfiles.h"
-#include "unitswindow.h"
+// A plan of 20 rows sent to 10 registered units through a route that takes S milliseconds to send a message and whose
+// network reports each one delivered 10·S after it went; every row waits for the unit's previous one to be delivered.
+//   together     the ten units in one run, as the plan window sends them
+//   one-by-one   the same units one after another, a run each
+// Usage: velmora-units-bench MODE S. Prints the nanoseconds from the press to the end of the last run. The run is
+// recorded in a register on a temporary folder, as the program records it, every hand-over on the disk itself.
+#include "historyrecorder.h"
+#include "keyring.h"
+#include "unitsrun.h"
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QTableView>
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QWindow>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
+#include <map>
 #include <string_view>
 
 namespace {
 
-using velmora::SendProgress;
+using namespace velmora;
 
-class SilentQuestions final : public velmora::QuestionBox {
-public:
-    bool ask(const QString& /*question*/) override { return true; }
-};
+constexpr int kUnits = 10;
+constexpr int kRows = 20;
+constexpr int kDeliveredAfter = 10;
 
-class NoFiles final : public velmora::UnitsFiles {
+// Sends one message in `sendTime`; the network reports it delivered kDeliveredAfter times that later.
+class SimulatedRoute final : public Route {
 public:
-    QString chooseToImport(QWidget* /*parent*/) override { return {}; }
-    QString chooseToExport(QWidget* /*parent*/) override { return {}; }
-};
+    explicit SimulatedRoute(std::chrono::milliseconds sendTime) : sendTime_(sendTime) {}
 
-// A keyring without entries that answers from the event loop, as the desktop's does.
-class EmptyKeyring final : public velmora::Keyring {
-public:
-    void store(const QString&, const QString&, const QObject* context, Done done) override { answer(context, done); }
-    void read(const QString&, const QObject* context, Done done) override { answer(context, done); }
-    void remove(const QString&, const QObject* context, Done done) override { answer(context, done); }
+    QString label() const override { return QStringLiteral("Modem: symulowany"); }
+
+    void send(const OutgoingSms& /*sms*/, bool /*consented*/) override
+    {
+        const QString key = QString::number(++sent_);
+        QTimer::singleShot(sendTime_, Qt::PreciseTimer, this, [this, key] {
+            SendProgress progress(SendProgress::Stage::Sent);
+            progress.followUpKey = key;
+            emit progressed(progress);
+            QTimer::singleShot(sendTime_ * kDeliveredAfter, Qt::PreciseTimer, this,
+                               [this, key] { emit followedUp(key, SendProgress(SendProgress::Stage::Delivered)); });
+        });
+    }
 
 private:
-    static void answer(const QObject* context, const Done& done)
-    {
-        QTimer::singleShot(0, context, [done] { done({velmora::KeyringReply::Status::NotFound, {}, {}}); });
-    }
+    std::chrono::milliseconds sendTime_;
+    int sent_ = 0;
 };
 
-QString numberOf(int unit)
+class NoFinder final : public RouteFinder {
+public:
+    void start() override {}
+    QList<Route*> routes() const override { return {}; }
+    QString absenceReason() const override { return {}; }
+};
+
+// Every unit's code, answered from the event loop as a desktop keyring answers.
+class MemoryKeyring final : public Keyring {
+public:
+    void store(const QString& key, const QString& secret, const QObject* context, Done done) override
+    {
+        codes_[key] = secret;
+        answer(context, std::move(done), {});
+    }
+    void read(const QString& key, const QObject* context, Done done) override
+    {
+        answer(context, std::move(done), {KeyringReply::Status::Done, codes_[key], {}});
+    }
+    void remove(const QString& key, const QObject* context, Done done) override
+    {
+        codes_.erase(key);
+        answer(context, std::move(done), {});
+    }
+
+private:
+    static void answer(const QObject* context, Done done, const KeyringReply& reply)
+    {
+        QTimer::singleShot(0, context, [done = std::move(done), reply] { done(reply); });
+    }
+
+    std::map<QString, QString> codes_;
+};
+
+std::vector<Plan::Item> plan()
 {
-    return QStringLiteral("48%1").arg(600000000 + unit);
+    std::vector<Plan::Item> rows;
+    for (int row = 0; row < kRows; ++row) {
+        rows.push_back({QStringLiteral("Definiowanie nazwy czujki"),
+                        QStringLiteral("#MCI#%1#Czujka %2#").arg(row % 8 + 1).arg(row)});
+    }
+    return rows;
 }
 
-// Units named as installers name them, and their messages spread over them, each sent and most delivered.
-bool fill(velmora::UnitRegister& units, int unitCount, int messageCount)
+// Sends the plan to the units in one run and waits for its end; false when a unit did not get every row delivered.
+bool sendTo(Outbox& outbox, UnitBook& book, Route& route, const std::vector<qint64>& units)
 {
-    std::vector<velmora::UnitFields> fields;
-    for (int i = 0; i < unitCount; ++i) {
-        fields.push_back({QStringLiteral("Centrala %1, ul. Łąkowa %2").arg(i).arg(i % 97 + 1), numberOf(i),
-                          QStringLiteral("Klient: Jan Kowalski %1\nKod do furtki u sąsiada").arg(i)});
-    }
-    if (!units.addAll(fields).isEmpty()) {
+    UnitsRun run(outbox, book);
+    run.setTargets(units);
+    if (!run.send(plan(), &route, true, false)) {
         return false;
     }
-    for (int i = 0; i < messageCount; ++i) {
-        const std::optional<velmora::HistoryKey> key =
-            units.recordSent({QLatin1Char('+') + numberOf(i % unitCount),
-                              QStringLiteral("1234#MCI#%1#Czujka ruchu w pokoju#").arg(i % 8),
-                              QStringLiteral("Definiowanie nazwy czujki")});
-        if (!key) {
+    while (run.isSending()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    for (int target = 0; target < run.rowCount(); ++target) {
+        if (run.index(target, UnitsRun::State).data().toString() != QStringLiteral("gotowe: %1 doręczono").arg(kRows)) {
             return false;
         }
-        units.recordStage(*key, {i % 10 == 0 ? SendProgress::Stage::Failed : SendProgress::Stage::Sent});
     }
     return true;
 }
-
-// The window on the screen and painted, as a user first sees it.
-void showPainted(QWidget& window)
-{
-    window.show();
-    while (!window.windowHandle()->isExposed()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    window.repaint();
-}
-
-struct Bench {
-    QTemporaryDir folder;
-    QString path = folder.filePath(QStringLiteral("centrale.sqlite"));
-    std::unique_ptr<velmora::UnitRegister> units = std::make_unique<velmora::UnitRegister>(path);
-    EmptyKeyring keyring;
-    std::unique_ptr<velmora::UnitBook> book = std::make_unique<velmora::UnitBook>(*units, keyring);
-    velmora::bench::SilentErrorBox errors;
-    SilentQuestions questions;
-    NoFiles files;
-
-    std::unique_ptr<velmora::UnitsWindow> makeWindow()
-    {
-        return std::make_unique<velmora::UnitsWindow>(
-            *book, [](qint64) { return false; }, errors, questions, files, nullptr);
-    }
-
-    // A run that has not used the register yet.
-    void startAgain()
-    {
-        book.reset();
-        units = std::make_unique<velmora::UnitRegister>(path);
-        book = std::make_unique<velmora::UnitBook>(*units, keyring);
-    }
-};
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 3 && argc != 5) {
-        std::fprintf(stderr, "usage: %s open|first|filter|history|record COUNT [UNITS MESSAGES]\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s together|one-by-one S\n", argv[0]);
         return 2;
     }
     const std::string_view mode = argv[1];
-    const int count = std::atoi(argv[2]);
-    const int unitCount = argc == 5 ? std::atoi(argv[3]) : 10000;
-    const int messageCount = argc == 5 ? std::atoi(argv[4]) : 100000;
-    QApplication app(argc, argv);
-    Bench bench;
-    if (!fill(*bench.units, unitCount, messageCount)) {
-        std::fprintf(stderr, "cannot fill the register\n");
-        return 1;
+    const std::chrono::milliseconds sendTime(std::atoi(argv[2]));
+    QCoreApplication app(argc, argv);
+    QTemporaryDir folder;
+    NoFinder finder;
+    Outbox outbox(finder);
+    UnitRegister units(folder.filePath(QStringLiteral("centrale.sqlite")));
+    HistoryRecorder recorder(outbox, units);
+    MemoryKeyring keyring;
+    UnitBook book(units, keyring);
+    SimulatedRoute route(sendTime);
+
+    std::vector<qint64> ids;
+    for (int unit = 0; unit < kUnits; ++unit) {
+        const auto added = units.add({QStringLiteral("Centrala %1").arg(unit),
+                                      QStringLiteral("486010000%1").arg(unit, 2, 10, QLatin1Char('0')),
+                                      {}});
+        if (!std::holds_alternative<Unit>(added)) {
+            std::fprintf(stderr, "cannot add a unit to the register\n");
+            return 1;
+        }
+        ids.push_back(std::get<Unit>(added).id);
+        keyring.store(std::get<Unit>(added).codeKey, QStringLiteral("7395"), &app, [](const KeyringReply&) {});
     }
 
-    std::unique_ptr<velmora::UnitsWindow> window = bench.makeWindow();
-    showPainted(*window);
-    auto* filter = window->findChild<QLineEdit*>(QStringLiteral("UnitsFilter"));
-    auto* list = window->findChild<QTableView*>(QStringLiteral("UnitsList"));
-    const QString typed = QStringLiteral("centrala 12, ul. łąkowa 3");
-
-    std::function<void(int)> operation;
-    if (mode == "open" || mode == "first") {
-        operation = [&](int) {
-            window.reset();
-            if (mode == "first") {
-                bench.startAgain();
-            }
-            window = bench.makeWindow();
-            showPainted(*window);
-        };
-    } else if (mode == "filter") {
-        // Typed letter by letter, then deleted letter by letter.
-        operation = [&](int i) {
-            const int step = i % (2 * int(typed.size()));
-            const int length = step < typed.size() ? step + 1 : 2 * int(typed.size()) - step - 1;
-            filter->setText(typed.left(length));
-            window->repaint();
-        };
-    } else if (mode == "history") {
-        operation = [&](int i) {
-            list->selectRow(i % std::min(list->model()->rowCount(), 30));
-            window->repaint();
-        };
-    } else if (mode == "record") {
-        const std::optional<velmora::HistoryKey> key = bench.units->recordSent(
-            {QLatin1Char('+') + numberOf(0), QStringLiteral("1234#S#"), QStringLiteral("Tryb serwisowy")});
-        operation = [&](int i) {
-            bench.units->recordStage(*key, {i % 2 == 0 ? SendProgress::Stage::Sending : SendProgress::Stage::Sent});
-        };
+    const auto start = std::chrono::steady_clock::now();
+    bool delivered = true;
+    if (mode == "together") {
+        delivered = sendTo(outbox, book, route, ids);
+    } else if (mode == "one-by-one") {
+        for (const qint64 id : ids) {
+            delivered = delivered && sendTo(outbox, book, route, {id});
+        }
     } else {
         std::fprintf(stderr, "unknown mode %s\n", argv[1]);
         return 2;
     }
-
-    const double nanoseconds = velmora::bench::nanosecondsPerOperation(operation, count);
-    if (bench.units->unitIds().size() != std::size_t(unitCount)) {
-        std::fprintf(stderr, "the register holds %zu units, not %d\n", bench.units->unitIds().size(), unitCount);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    if (!delivered) {
+        std::fprintf(stderr, "not every unit got every row delivered\n");
         return 1;
     }
-    std::printf("%.0f\n", nanoseconds);
+    std::printf("%lld\n", static_cast<long long>(std::chrono::nanoseconds(elapsed).count()));
     return 0;
 }

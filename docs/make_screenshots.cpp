@@ -95,22 +95,36 @@ bool savePage(velmora::Page* page, const QDir& folder, const QString& name)
     return saved;
 }
 
-// The first start-up steps with a keypad code composed, and the remote controls page with a removal composed:
-// the tallest pages, scrolled where the screen is too small for them.
-int pictureTallPages(QWidget& main, const QDir& folder, const QString& screen)
+// The first start-up steps with a keypad code composed for user 3.
+velmora::Page* firstStartWithKeypadCode(QWidget& main)
 {
-    typeIku(main);
     auto* firstStart = child<velmora::Page>(&main, "TForm13");
     firstStart->ensureBuilt();
     child<QLineEdit>(firstStart, "Edit3")->setText(QStringLiteral("1234"));
     child<QCheckBox>(firstStart, "CheckBox3")->click();
     child<QPushButton>(firstStart, "Button5")->click();
+    return firstStart;
+}
+
+// The remote controls page with the removal of P1, P3 and P10 composed.
+velmora::Page* remotesWithRemoval(QWidget& main)
+{
     auto* remotes = child<velmora::Page>(&main, "TForm8");
     remotes->ensureBuilt();
     for (const char* box : {"CheckBox21", "CheckBox23", "CheckBox30"}) {
         child<QCheckBox>(remotes, box)->click();
     }
     child<QPushButton>(remotes, "Button4")->click();
+    return remotes;
+}
+
+// The first start-up steps with a keypad code composed, and the remote controls page with a removal composed:
+// the tallest pages, scrolled where the screen is too small for them.
+int pictureTallPages(QWidget& main, const QDir& folder, const QString& screen)
+{
+    typeIku(main);
+    velmora::Page* firstStart = firstStartWithKeypadCode(main);
+    velmora::Page* remotes = remotesWithRemoval(main);
     const bool saved = savePage(firstStart, folder, QStringLiteral("first-start-page-%1.png").arg(screen)) &&
                        savePage(remotes, folder, QStringLiteral("remote-controls-page-%1.png").arg(screen));
     return saved ? 0 : 1;
@@ -153,19 +167,8 @@ void sendToTheUnit(QWidget* window)
 void gatherPlan(QWidget& main, velmora::Page* smsCentre)
 {
     child<QPushButton>(smsCentre, "PlanAddButton")->click();
-    auto* firstStart = child<velmora::Page>(&main, "TForm13");
-    firstStart->ensureBuilt();
-    child<QLineEdit>(firstStart, "Edit3")->setText(QStringLiteral("1234"));
-    child<QCheckBox>(firstStart, "CheckBox3")->click();
-    child<QPushButton>(firstStart, "Button5")->click();
-    child<QPushButton>(firstStart, "PlanAddButton")->click();
-    auto* remotes = child<velmora::Page>(&main, "TForm8");
-    remotes->ensureBuilt();
-    for (const char* box : {"CheckBox21", "CheckBox23", "CheckBox30"}) {
-        child<QCheckBox>(remotes, box)->click();
-    }
-    child<QPushButton>(remotes, "Button4")->click();
-    child<QPushButton>(remotes, "PlanAddButton")->click();
+    child<QPushButton>(firstStartWithKeypadCode(main), "PlanAddButton")->click();
+    child<QPushButton>(remotesWithRemoval(main), "PlanAddButton")->click();
 }
 
 // The plan sent in one press, one row after another.

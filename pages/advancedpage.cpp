@@ -3,12 +3,12 @@
 #include "backbutton.h"
 #include "controls.h"
 #include "errorbox.h"
-#include "fieldguard.h"
+#include "frames.h"
 #include "ikucode.h"
+#include "ikufield.h"
 #include "planbutton.h"
 #include "text.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,30 +24,10 @@ TForm12::TForm12(ErrorBox& errors, const Targets& targets, CommandHandoff* hando
 
 void TForm12::buildControls()
 {
-    Edit1 = makeEdit(this, "Edit1");
     auto* layout = new QVBoxLayout;
-
-    QLabel* prompt = makeLabel(this, "Label2",
-                               QStringLiteral("Wpisz czterocyfrowy Kod IKU, który trzymałeś  w zaklejonej kopercie "
-                                              "wraz z urządzeniem"));
-    setPixelSize(prompt, 13);
-    QFont promptFont = prompt->font();
-    promptFont.setUnderline(true);
-    prompt->setFont(promptFont);
-    setTextColour(prompt, kRed);
-    layout->addWidget(prompt);
-
-    auto* codeRow = new QHBoxLayout;
-    setPixelSize(Edit1, 16);
-    Edit1->setFixedWidth(Edit1->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-    codeRow->addWidget(Edit1);
-    QLabel* codeLabel = makeLabel(this, "Label1", QStringLiteral("KOD IKU"));
-    setPixelSize(codeLabel, 13);
-    codeLabel->setBuddy(Edit1);
-    codeRow->addWidget(codeLabel);
-    codeRow->addStretch();
-    layout->addLayout(codeRow);
-    new FieldGuard(Edit1, ikuCodeRule(), errors_);
+    auto* iku = new IkuField({"Edit1", "Label1", "Label2"}, {16, 13}, IkuField::Request::OneLine, errors_, this);
+    Edit1 = iku->field();
+    layout->addWidget(iku);
 
     layout->addWidget(makeLine(this, nullptr));
 

@@ -3,17 +3,13 @@
 #include "backbutton.h"
 #include "checkboxrow.h"
 #include "controls.h"
-#include "displayband.h"
-#include "errorbox.h"
 #include "fieldguard.h"
-#include "text.h"
+#include "frames.h"
 
-#include <QFrame>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
+#include <array>
 
 namespace velmora {
 namespace {
@@ -41,42 +37,37 @@ constexpr int kNameFieldWidth = 640;
 } // namespace
 
 TForm5::TForm5(IkuSource iku, ErrorBox& errors, QWidget* parent)
-    : Page("TForm5", QStringLiteral("DEFINIOWANIE NAZW CZUJEK I NAGŁÓWKA KOMUNIKATU"), parent, {890, 620}),
-      iku_(std::move(iku)), errors_(errors)
+    : ComposingPage("TForm5", QStringLiteral("DEFINIOWANIE NAZW CZUJEK I NAGŁÓWKA KOMUNIKATU"),
+                    {"Label13", "Label14", "Edit12"}, std::move(iku), errors, parent, {890, 620})
 {}
 
 void TForm5::buildControls()
 {
-    band_ = new DisplayBand({"Label13", "Label14", "Edit12"}, this);
     auto* body = new QVBoxLayout;
     body->addWidget(makeNamesBand());
     body->addWidget(makeRemovalBand());
     body->addWidget(makeHeaderBand());
-    layOut(body, {band_, makeLine(this, "Bevel2"), new BackButton(this, {"SpeedButton1", "Label15"}),
+    layOut(body, {band(), makeLine(this, "Bevel2"), new BackButton(this, {"SpeedButton1", "Label15"}),
                   makeLine(this, "Bevel6")});
 }
 
 QFrame* TForm5::makeNamesBand()
 {
-    QFrame* band = makeBevel(this, "Bevel3");
-    auto* layout = new QVBoxLayout(band);
-    QLabel* heading = makeHeading(band, "Label1", QStringLiteral("Definiowanie nazw czujek"), 16);
-    layout->addWidget(heading);
-    auto* rows = new QGridLayout;
-    layout->addLayout(rows);
+    const HeadedGroup group =
+        makeHeadedGroup(this, "Bevel3", makeHeading(this, "Label1", QStringLiteral("Definiowanie nazw czujek"), 16));
     const QStringList numbers = CheckBoxRow::numbered(QStringLiteral("C"), 1, kDetectorNameCount);
     for (int i = 0; i < kDetectorNameCount; ++i) {
         const NameRow& row = kNameRows[static_cast<std::size_t>(i)];
-        QLineEdit* field = makeEdit(band, row.field);
+        QLineEdit* field = makeEdit(this, row.field);
         field->setMinimumWidth(kNameFieldWidth);
-        QPushButton* button =
-            makeComposeButton(band, row.button, QStringLiteral("punkt 8.4.1. Nadawanie opisów czujek"));
-        addRow(rows, i, makeLabel(band, row.label, numbers[i]), field, button, heading->text());
-        names_[static_cast<std::size_t>(i)] = field;
         guard(field, detectorNameRule());
-        connect(button, &QPushButton::clicked, this, [this, i] { DetectorNameClick(i + 1); });
+        names_[static_cast<std::size_t>(i)] = field;
+        addRow(group.rows, i, makeLabel(this, row.label, numbers[i]), field,
+               operation({row.button, QStringLiteral("punkt 8.4.1. Nadawanie opisów czujek"),
+                          handler(&TForm5::DetectorNameClick, i + 1)}),
+               group.heading);
     }
-    return band;
+    return group.frame;
 }
 
 QFrame* TForm5::makeRemovalBand()
@@ -86,56 +77,38 @@ QFrame* TForm5::makeRemovalBand()
         QStringList{QStringLiteral("Label10"), QStringLiteral("Label11"), QStringLiteral("Label16")} +
             CheckBoxRow::numbered(QStringLiteral("Label"), 18, 5),
         CheckBoxRow::Choice::AnyNumber, this);
-    QPushButton* button = makeComposeButton(this, "Button13", QStringLiteral("punkt 8.4.2 Usuwanie opisów czujek"));
     connect(removal_, &CheckBoxRow::boxToggled, this, &TForm5::CheckBoxClick);
-    connect(button, &QPushButton::clicked, this, &TForm5::Button13Click);
     return makeGroup(this, "Bevel4",
-                     {makeLabel(this, "Label17", QStringLiteral("Usuwanie nazw czujek z systemu")), removal_, button});
+                     {makeLabel(this, "Label17", QStringLiteral("Usuwanie nazw czujek z systemu")), removal_,
+                      operation({"Button13", QStringLiteral("punkt 8.4.2 Usuwanie opisów czujek"),
+                                 handler(&TForm5::Button13Click)})});
 }
 
 QFrame* TForm5::makeHeaderBand()
 {
     Edit11 = makeEdit(this, "Edit11");
     Edit11->setMinimumWidth(kNameFieldWidth);
-    QPushButton* button =
-        makeComposeButton(this, "Button3", QStringLiteral("punkt 15.1. Definiowanie nagłówka komunikatów SMS"));
     guard(Edit11, headerRule());
-    connect(button, &QPushButton::clicked, this, &TForm5::Button3Click);
+    // The header always composes, so its press overwrites the whole band without emptying it first.
     return makeGroup(this, "Bevel1",
-                     {makeLabel(this, "Label12", QStringLiteral("Definiowanie nagłówka komunikatów")), Edit11, button});
+                     {makeLabel(this, "Label12", QStringLiteral("Definiowanie nagłówka komunikatów")), Edit11,
+                      operation({"Button3", QStringLiteral("punkt 15.1. Definiowanie nagłówka komunikatów SMS"),
+                                 handler(&TForm5::Button3Click), Presentation::OverBand})});
 }
 
 void TForm5::guard(QLineEdit* field, InputRule rule)
 {
-    new FieldGuard(field, std::move(rule), errors_, [this] { band_->clear(); });
+    new FieldGuard(field, std::move(rule), errors(), [this] { band()->clear(); });
 }
 
 void TForm5::FormActivate()
 {
-    band_->clear();
-}
-
-void TForm5::DetectorNameClick(int detector)
-{
-    const QLineEdit* field = names_[static_cast<std::size_t>(detector - 1)];
-    band_->presentFresh(composeDetectorName(iku_(), detector, toUtf8(field->text())), errors_);
-}
-
-void TForm5::Button13Click()
-{
-    band_->presentFresh(composeNameRemoval(iku_(), removal_->ticks()), errors_);
-}
-
-void TForm5::Button3Click()
-{
-    // The header always composes, so its press overwrites the whole band without emptying it first.
-    band_->setResultEnabled(true);
-    band_->present(composeHeader(iku_(), toUtf8(Edit11->text())), errors_);
+    band()->clear();
 }
 
 void TForm5::CheckBoxClick()
 {
-    band_->clear();
+    band()->clear();
 }
 
 } // namespace velmora

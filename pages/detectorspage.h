@@ -1,19 +1,14 @@
 #pragma once
 
+#include "checkboxrow.h"
+#include "detectors.h"
 #include "page.h"
-
-class QPushButton;
 
 namespace velmora {
 
-class CheckBoxRow;
-class DisplayBand;
-class ErrorBox;
-struct Outcome;
-
 // Programs and removes detectors and sirens and sets their masks. Every choice is a tick; the ticks stay
 // from one visit to the next.
-class TForm4 final : public Page {
+class TForm4 final : public ComposingPage {
     Q_OBJECT
 
 public:
@@ -24,24 +19,11 @@ protected:
     void FormActivate() override;
 
 private:
-    QPushButton* composeButton(const char* name, const QString& hint, void (TForm4::*handler)());
+    CheckBoxRow* makeRow(char slot, int firstBox, const QStringList& labelNames, CheckBoxRow::Choice choice);
 
     // Every tick and untick on the page, by the user or by a one-of-N row.
     void CheckBoxClick();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
-    void Button6Click();
-    void Button7Click();
-    void Button8Click();
 
-    // The detector buttons leave the band as it was when they refuse; the siren buttons empty it first.
-    void presentOverBand(const Outcome& outcome);
-
-    IkuSource iku_;
-    ErrorBox& errors_;
     CheckBoxRow* detectorProgramming_ = nullptr;
     CheckBoxRow* detectorRemoval_ = nullptr;
     CheckBoxRow* globalMask_ = nullptr;
@@ -50,7 +32,15 @@ private:
     CheckBoxRow* sirenProgramming_ = nullptr;
     CheckBoxRow* sirenRemoval_ = nullptr;
     CheckBoxRow* sirenMask_ = nullptr;
-    DisplayBand* band_ = nullptr;
+
+    Outcome Button1Click() const { return composeDetectorProgramming(iku(), detectorProgramming_->ticks()); }
+    Outcome Button2Click() const { return composeDetectorRemoval(iku(), detectorRemoval_->ticks()); }
+    Outcome Button3Click() const { return composeGlobalMask(iku(), globalMask_->ticks()); }
+    Outcome Button4Click() const { return composeDelayedMask(iku(), delayedMask_->ticks()); }
+    Outcome Button5Click() const { return composeZoneMask(iku(), zoneMask_->ticks()); }
+    Outcome Button6Click() const { return composeSirenProgramming(iku(), sirenProgramming_->ticks()); }
+    Outcome Button7Click() const { return composeSirenRemoval(iku(), sirenRemoval_->ticks()); }
+    Outcome Button8Click() const { return composeSirenMask(iku(), sirenMask_->ticks()); }
 };
 
 } // namespace velmora

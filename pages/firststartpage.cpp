@@ -3,24 +3,20 @@
 #include "backbutton.h"
 #include "checkboxrow.h"
 #include "controls.h"
-#include "displayband.h"
 #include "fieldguard.h"
-#include "firststart.h"
-#include "ikucode.h"
+#include "frames.h"
+#include "ikufield.h"
 #include "planbutton.h"
 #include "radiogroup.h"
 #include "smscentre.h"
 #include "smsoperator.h"
 #include "text.h"
 
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
-#include <utility>
 
 namespace velmora {
 namespace {
@@ -44,13 +40,12 @@ void addStepHeading(QVBoxLayout* layout, QWidget* area, const QString& step, con
     layout->addWidget(makeNavyLabel(area, title, kAreaTitlePixels));
 }
 
-// A framed area whose content stands one under another, left aligned.
+// A framed area whose content stands one under another from its top.
 std::pair<QFrame*, QVBoxLayout*> makeArea(QWidget* parent)
 {
-    QFrame* area = makeBevel(parent, nullptr);
-    auto* layout = new QVBoxLayout(area);
-    layout->setAlignment(Qt::AlignTop);
-    return {area, layout};
+    auto area = makeFramed<QVBoxLayout>(parent, nullptr);
+    area.second->setAlignment(Qt::AlignTop);
+    return area;
 }
 
 // Wide enough for the longest number a field takes.
@@ -61,28 +56,23 @@ QLineEdit* makeNumberEdit(QWidget* parent, const char* name)
     return edit;
 }
 
-UserNumbers numbersOf(const std::array<QLineEdit*, kPhoneUserCount>& fields)
-{
-    UserNumbers numbers;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        numbers[i] = toUtf8(fields[i]->text());
-    }
-    return numbers;
-}
+// The band shows the refusals and the command, and only then is the result field enabled.
+constexpr Presentation kPresentation = Presentation::FreshEnablingLast;
 
 } // namespace
 
 TForm13::TForm13(ErrorBox& errors, CommandHandoff* handoff, QWidget* parent)
-    : Page("TForm13", QStringLiteral("NIEZBĘDNE KROKI PPRZY PIERWSZYM URUCHOMIENIU SYSTEMU"), parent, {871, 755}),
-      errors_(errors), handoff_(handoff)
+    : ComposingPage("TForm13", QStringLiteral("NIEZBĘDNE KROKI PPRZY PIERWSZYM URUCHOMIENIU SYSTEMU"),
+                    {"Label15", "Label21", "Edit2"}, [this] { return toUtf8(Edit3->text()); }, errors, parent,
+                    {871, 755}),
+      handoff_(handoff)
 {
     applyPageLook(this, Qt::black);
 }
 
 void TForm13::buildControls()
 {
-    band_ = new DisplayBand({"Label15", "Label21", "Edit2"}, this);
-    setPixelSize(band_->result(), kStepPixels);
+    setPixelSize(band()->result(), kStepPixels);
 
     auto* left = new QVBoxLayout;
     left->addWidget(makeIkuArea());
@@ -97,7 +87,7 @@ void TForm13::buildControls()
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
 
-    layOut(columns, {band_, new BackButton(this, {"SpeedButton1", nullptr}, QStringLiteral("WSTECZ"))});
+    layOut(columns, {band(), new BackButton(this, {"SpeedButton1", nullptr}, QStringLiteral("WSTECZ"))});
 
     wire();
 }
@@ -114,26 +104,11 @@ QWidget* TForm13::makeIkuArea()
     manual->setFont(bold);
     layout->addWidget(manual);
     layout->addWidget(makeLabel(area, nullptr, QStringLiteral("Następnie")));
-    for (const QString& line : {QStringLiteral("Wpisz czterocyfrowy Kod IKU, który trzymałeś  w "),
-                                QStringLiteral("zaklejonej kopercie wraz z urządzeniem")}) {
-        QLabel* label = makeLabel(area, nullptr, line);
-        QFont underlined = label->font();
-        underlined.setUnderline(true);
-        label->setFont(underlined);
-        setTextColour(label, kRed);
-        layout->addWidget(label);
-    }
-
-    Edit3 = makeEdit(area, "Edit3");
-    setPixelSize(Edit3, kStepPixels);
-    Edit3->setFixedWidth(Edit3->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
-    auto* codeRow = new QHBoxLayout;
-    QLabel* codeLabel = makeLabel(area, nullptr, QStringLiteral("KOD IKU"));
-    codeLabel->setBuddy(Edit3);
-    codeRow->addWidget(Edit3);
-    codeRow->addWidget(codeLabel);
-    codeRow->addStretch();
-    layout->addLayout(codeRow);
+    // Changing the code does not invalidate a shown command: the code is checked again at every composition.
+    auto* iku =
+        new IkuField({"Edit3", nullptr, nullptr}, {kStepPixels, 0}, IkuField::Request::TwoLines, errors(), area);
+    Edit3 = iku->field();
+    layout->addWidget(iku);
     return area;
 }
 
@@ -146,9 +121,10 @@ QWidget* TForm13::makeCentreArea()
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setItemIndex(0);
     Edit1 = makeNumberEdit(area, "Edit1");
-    Button1 = makeComposeButton(area, "Button1",
-                                QStringLiteral("punkt 7.  Programowanie systemu za pomocą telefonu komórkowego - krok "
-                                               "10. Instrukcja skrócona"));
+    Button1 = operation({"Button1",
+                         QStringLiteral("punkt 7.  Programowanie systemu za pomocą telefonu komórkowego - krok "
+                                        "10. Instrukcja skrócona"),
+                         handler(&TForm13::Button1Click), kPresentation});
     // The number field has no label of its own: the step's title names it.
     Edit1->setAccessibleName(title);
     nameOperation(Button1, title);
@@ -184,9 +160,10 @@ QWidget* TForm13::makeUsersArea()
     grid->setColumnStretch(2, 1);
     layout->addLayout(grid);
 
-    Button2 = makeComposeButton(area, "Button2",
-                                QStringLiteral("punkt 7. Programowanie Systemu za pomocą telefonu komórkowego - krok "
-                                               "11. Instrukcja podstawowa."));
+    Button2 = operation({"Button2",
+                         QStringLiteral("punkt 7. Programowanie Systemu za pomocą telefonu komórkowego - krok "
+                                        "11. Instrukcja podstawowa."),
+                         handler(&TForm13::Button2Click), kPresentation});
     nameOperation(Button2, title);
     layout->addWidget(Button2, 0, Qt::AlignLeft);
     return area;
@@ -213,8 +190,8 @@ QWidget* TForm13::makeKeypadArea()
                                    CheckBoxRow::Choice::OneOfN, CheckBoxRow::Look::NumbersUnder, area);
     keypadUsers_->nameBoxesAfter(title);
     layout->addWidget(keypadUsers_, 0, Qt::AlignLeft);
-    Button5 = makeComposeButton(area, "Button5",
-                                QStringLiteral("punkt 9. Zmiana kodu klawiatury - krok 14. Instrukcja skrócona."));
+    Button5 = operation({"Button5", QStringLiteral("punkt 9. Zmiana kodu klawiatury - krok 14. Instrukcja skrócona."),
+                         handler(&TForm13::Button5Click), kPresentation});
     nameOperation(Button5, title);
     layout->addWidget(Button5, 0, Qt::AlignLeft);
     static constexpr std::array<const char*, 3> kNames = {"Label3", "Label10", "Label11"};
@@ -229,79 +206,44 @@ QWidget* TForm13::makeKeypadArea()
 
 void TForm13::wire()
 {
-    // Changing the code does not invalidate a shown command: the code is checked again at every composition.
-    new FieldGuard(Edit3, ikuCodeRule(), errors_);
-    new FieldGuard(Edit1, smsCentreNumberRule(), errors_, [this] { Edit1Change(); });
+    new FieldGuard(Edit1, smsCentreNumberRule(), errors(), [this] { Edit1Change(); });
     for (QLineEdit* field : userNumbers_) {
-        new FieldGuard(field, userNumberRule(), errors_, [this] { UserNumberChange(); });
+        new FieldGuard(field, userNumberRule(), errors(), [this] { UserNumberChange(); });
     }
     connect(RadioGroup1, &RadioGroup::itemSelected, this, &TForm13::RadioGroup1Click);
     connect(keypadUsers_, &CheckBoxRow::boxToggled, this, &TForm13::CheckBoxClick);
-    connect(Button1, &QPushButton::clicked, this, &TForm13::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm13::Button2Click);
-    connect(Button5, &QPushButton::clicked, this, &TForm13::Button5Click);
 }
 
 void TForm13::FormActivate()
 {
     RadioGroup1->setItemIndex(0);
     applySmsOperator(Edit1, 0);
-    band_->setResultEnabled(false);
-    band_->clear();
+    band()->setResultEnabled(false);
+    band()->clear();
     clearInstructions();
 }
 
 void TForm13::Edit1Change()
 {
-    band_->clearResult();
+    band()->clearResult();
 }
 
 void TForm13::UserNumberChange()
 {
-    band_->clear();
+    band()->clear();
 }
 
 void TForm13::RadioGroup1Click(int index)
 {
-    band_->clear();
+    band()->clear();
     clearInstructions();
     applySmsOperator(Edit1, index);
 }
 
 void TForm13::CheckBoxClick()
 {
-    band_->clear();
+    band()->clear();
     clearInstructions();
-}
-
-void TForm13::Button1Click()
-{
-    band_->clear();
-    clearInstructions();
-    conclude(composeFirstStartCentre(ikuCode(), toUtf8(Edit1->text())));
-}
-
-void TForm13::Button2Click()
-{
-    band_->clear();
-    clearInstructions();
-    conclude(composeFirstStartUsers(ikuCode(), numbersOf(userNumbers_)));
-}
-
-void TForm13::Button5Click()
-{
-    // The instructions of an earlier keypad code stay until something else empties them.
-    band_->clear();
-    const Outcome outcome = composeFirstStartKeypadCode(ikuCode(), keypadUsers_->ticks());
-    if (outcome.command) {
-        showInstructions();
-    }
-    conclude(outcome);
-}
-
-std::string TForm13::ikuCode() const
-{
-    return toUtf8(Edit3->text());
 }
 
 void TForm13::clearInstructions()
@@ -316,12 +258,6 @@ void TForm13::showInstructions()
     for (std::size_t i = 0; i < instructions_.size(); ++i) {
         instructions_[i]->setText(toQString(kKeypadCodeInstructions[i]));
     }
-}
-
-void TForm13::conclude(const Outcome& outcome)
-{
-    band_->present(outcome, errors_);
-    band_->setResultEnabled(true);
 }
 
 } // namespace velmora

@@ -1,26 +1,24 @@
 #pragma once
 
+#include "checkboxrow.h"
+#include "firststart.h"
 #include "page.h"
+#include "text.h"
 
+#include <QLineEdit>
 #include <array>
-#include <string>
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace velmora {
 
-class CheckBoxRow;
 class CommandHandoff;
-class DisplayBand;
-class ErrorBox;
 class RadioGroup;
-struct Outcome;
 
 // Leads a new installation through the SMS centre, the user numbers and a keypad code. It has an IKU field of
 // its own, so it can be used before the advanced configuration is ever opened.
-class TForm13 final : public Page {
+class TForm13 final : public ComposingPage {
     Q_OBJECT
 
 public:
@@ -45,17 +43,10 @@ private:
     void RadioGroup1Click(int index);
     // CheckBox1Click to CheckBox10Click.
     void CheckBoxClick();
-    void Button1Click();
-    void Button2Click();
-    void Button5Click();
 
-    std::string ikuCode() const;
     void clearInstructions();
     void showInstructions();
-    // Reports the refusals and shows the command; only then is the result field enabled.
-    void conclude(const Outcome& outcome);
 
-    ErrorBox& errors_;
     CommandHandoff* handoff_;
     QLineEdit* Edit3 = nullptr;
     RadioGroup* RadioGroup1 = nullptr;
@@ -66,7 +57,26 @@ private:
     CheckBoxRow* keypadUsers_ = nullptr; // CheckBox1 to CheckBox10
     QPushButton* Button5 = nullptr;
     std::array<QLabel*, 3> instructions_{}; // Label3, Label10, Label11
-    DisplayBand* band_ = nullptr;
+
+    Outcome Button1Click()
+    {
+        clearInstructions();
+        return composeFirstStartCentre(iku(), toUtf8(Edit1->text()));
+    }
+    Outcome Button2Click()
+    {
+        clearInstructions();
+        return composeFirstStartUsers(iku(), textsOf(userNumbers_));
+    }
+    // The instructions of an earlier keypad code stay until something else empties them.
+    Outcome Button5Click()
+    {
+        Outcome outcome = composeFirstStartKeypadCode(iku(), keypadUsers_->ticks());
+        if (outcome.command) {
+            showInstructions();
+        }
+        return outcome;
+    }
 };
 
 } // namespace velmora

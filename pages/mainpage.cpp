@@ -1,6 +1,7 @@
 #include "mainpage.h"
 
 #include "controls.h"
+#include "frames.h"
 #include "jpeg.h"
 #include "keyboard.h"
 #include "page.h"
@@ -8,7 +9,6 @@
 #include "screenfit.h"
 
 #include <QFile>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -71,11 +71,7 @@ TForm1::TForm1(Choices choices, QWidget* parent) : QWidget(parent), choices_(std
 QWidget* TForm1::makeChoicePanel(const char* name, const char* firstName, const QString& first, const char* secondName,
                                  const QString& second, const char* buttonName, const std::function<void()>& choose)
 {
-    auto* panel = new QFrame(this);
-    panel->setObjectName(QLatin1String(name));
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setFrameShadow(QFrame::Raised);
-    auto* layout = new QVBoxLayout(panel);
+    auto [panel, layout] = makeFramed<QVBoxLayout>(this, name);
     layout->addWidget(makeLabel(panel, firstName, first));
     layout->addWidget(makeLabel(panel, secondName, second));
     QPushButton* next = makeButton(panel, buttonName, QStringLiteral("DALEJ"));

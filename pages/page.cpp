@@ -121,4 +121,24 @@ void Page::focusFirstInput()
     }
 }
 
+ComposingPage::ComposingPage(const char* className, const QString& caption, const DisplayBand::Names& band,
+                             IkuSource iku, ErrorBox& errors, QWidget* parent, QSize size)
+    : Page(className, caption, parent, size), bandNames_(band), iku_(std::move(iku)), errors_(errors)
+{}
+
+DisplayBand* ComposingPage::band()
+{
+    if (band_ == nullptr) {
+        band_ = new DisplayBand(bandNames_, this);
+        operations_.emplace(*band_, errors_);
+    }
+    return band_;
+}
+
+QPushButton* ComposingPage::operation(Operation operation)
+{
+    band();
+    return operations_->add(this, std::move(operation));
+}
+
 } // namespace velmora

@@ -1,13 +1,20 @@
 #pragma once
 
+#include "displayband.h"
+#include "operations.h"
+
 #include <QDialog>
+#include <QPushButton>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 class QLayout;
 
 namespace velmora {
+
+class ErrorBox;
 
 // Reads the IKU code as it stands now on the advanced configuration page.
 using IkuSource = std::function<std::string()>;
@@ -66,6 +73,43 @@ private:
     bool built_ = false;
     Preparation preparation_ = Preparation::None;
     QList<QWidget*> controls_; // in tab order
+};
+
+// A page that composes commands. Each of its operations reads the IKU code at the moment it composes and shows
+// its outcome in the page's display band, its refusals in the error box.
+class ComposingPage : public Page {
+    Q_OBJECT
+
+public:
+    // `band` names the display band's title, prompt and result field.
+    ComposingPage(const char* className, const QString& caption, const DisplayBand::Names& band, IkuSource iku,
+                  ErrorBox& errors, QWidget* parent = nullptr, QSize size = {});
+
+protected:
+    // The page's display band, made with the page's controls at its first use; the page's operations show their
+    // outcomes there.
+    DisplayBand* band();
+
+    // Makes an operation's button, wired to its press.
+    QPushButton* operation(Operation operation);
+
+    // What an operation's press composes: the page's click handler for the button, called with `arguments` where
+    // one handler serves several buttons (a row's setting, a user's row).
+    template <class P, class Click, class... Arguments>
+    std::function<Outcome()> handler(Click P::*click, Arguments... arguments)
+    {
+        return std::bind_front(click, static_cast<P*>(this), arguments...);
+    }
+
+    std::string iku() const { return iku_(); }
+    ErrorBox& errors() const { return errors_; }
+
+private:
+    DisplayBand::Names bandNames_;
+    IkuSource iku_;
+    ErrorBox& errors_;
+    DisplayBand* band_ = nullptr;
+    std::optional<Operations> operations_;
 };
 
 } // namespace velmora

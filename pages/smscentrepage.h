@@ -1,21 +1,20 @@
 #pragma once
 
 #include "page.h"
+#include "smscentre.h"
+#include "text.h"
 
-#include <QStringList>
+#include <QLineEdit>
 
-class QLineEdit;
 class QPushButton;
 
 namespace velmora {
 
-class DisplayBand;
-class ErrorBox;
 class RadioGroup;
 
 // Tells the unit which SMS centre its SIM card's operator uses: a preset number per operator, or any number
 // typed under "INNY".
-class TForm2 final : public Page {
+class TForm2 final : public ComposingPage {
     Q_OBJECT
 
 public:
@@ -27,14 +26,12 @@ protected:
 
 private:
     void RadioGroup1Click(int index);
-    void Button1Click();
 
-    IkuSource iku_;
-    ErrorBox& errors_;
     RadioGroup* RadioGroup1 = nullptr;
     QLineEdit* Edit1 = nullptr;
     QPushButton* Button1 = nullptr;
-    DisplayBand* band_ = nullptr;
+
+    Outcome Button1Click() const { return composeSmsCentre(iku(), toUtf8(Edit1->text())); }
 };
 
 } // namespace velmora

@@ -1,18 +1,18 @@
 #pragma once
 
 #include "page.h"
+#include "testmessages.h"
+#include "text.h"
 
-class QLineEdit;
+#include <QLineEdit>
+
 class QPushButton;
 
 namespace velmora {
 
-class DisplayBand;
-class ErrorBox;
-
 // Switches the periodic test SMS and test call on and off. Nothing is reset on reopening: the fields, the
 // last accepted test text and the last message stay as the user left them.
-class Tform11 final : public Page {
+class Tform11 final : public ComposingPage {
     Q_OBJECT
 
 public:
@@ -27,13 +27,6 @@ private:
     QWidget* deactivationRows(QWidget* parent);
     void guardFields();
 
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-
-    IkuSource iku_;
-    ErrorBox& errors_;
     QLineEdit* Edit1 = nullptr;
     QLineEdit* Edit2 = nullptr;
     QLineEdit* Edit3 = nullptr;
@@ -43,7 +36,14 @@ private:
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* Button4 = nullptr;
-    DisplayBand* band_ = nullptr;
+
+    Outcome Button1Click() const
+    {
+        return composeTestSmsOn(iku(), toUtf8(Edit1->text()), toUtf8(Edit2->text()), toUtf8(Edit3->text()));
+    }
+    Outcome Button2Click() const { return composeTestClipOn(iku(), toUtf8(Edit4->text()), toUtf8(Edit5->text())); }
+    Outcome Button3Click() const { return composeTestSmsOff(iku()); }
+    Outcome Button4Click() const { return composeTestClipOff(iku()); }
 };
 
 } // namespace velmora

@@ -3,16 +3,15 @@
 #include "backbutton.h"
 #include "checkboxrow.h"
 #include "controls.h"
-#include "displayband.h"
-#include "errorbox.h"
 #include "fieldguard.h"
-#include "text.h"
+#include "frames.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
+#include <array>
 
 namespace velmora {
 namespace {
@@ -40,84 +39,70 @@ constexpr std::array<NameRow, kNamedUsers> kNameRows = {{
 QString nameButtonCaption(std::size_t row)
 {
     // The first caption lacks its "r": installers know the page by it.
-    return row == 0 ? QStringLiteral("Teść SMS") : QStringLiteral("Treść SMS");
+    return row == 0 ? QStringLiteral("Teść SMS") : QString();
 }
 
 } // namespace
 
 TForm7::TForm7(IkuSource iku, ErrorBox& errors, QWidget* parent)
-    : Page("TForm7", QStringLiteral("DEFINIOWANIE NAZW UŻYTKOWNIKÓW SYSTEMU"), parent), iku_(std::move(iku)),
-      errors_(errors)
+    : ComposingPage("TForm7", QStringLiteral("DEFINIOWANIE NAZW UŻYTKOWNIKÓW SYSTEMU"),
+                    {"Label21", "Label22", "Edit10"}, std::move(iku), errors, parent)
 {}
 
 void TForm7::buildControls()
 {
-    band_ = new DisplayBand({"Label21", "Label22", "Edit10"}, this);
-    auto* upper = makeBevel(this, "Bevel3");
-    auto* upperLayout = new QHBoxLayout(upper);
-    upperLayout->addWidget(makeNameGroup(upper));
-    upperLayout->addWidget(makeRemovalGroup(upper), 0, Qt::AlignTop);
+    auto [upper, upperLayout] = makeFramed<QHBoxLayout>(this, "Bevel3");
+    upperLayout->addWidget(makeNameGroup());
+    upperLayout->addWidget(makeRemovalGroup(), 0, Qt::AlignTop);
 
     auto* body = new QVBoxLayout;
     body->addWidget(upper);
-    layOut(body, {band_, new BackButton(this, {"SpeedButton1", "Label25"}), makeLine(this, "Bevel4"),
+    layOut(body, {band(), new BackButton(this, {"SpeedButton1", "Label25"}), makeLine(this, "Bevel4"),
                   makeLine(this, "Bevel5")});
 }
 
-QWidget* TForm7::makeNameGroup(QWidget* parent)
+QWidget* TForm7::makeNameGroup()
 {
-    QLabel* heading = makeHeading(parent, "Label1", QStringLiteral("Definiowanie nazw użytkowników"));
-    auto* rows = new QWidget(parent);
+    QLabel* heading = makeHeading(this, "Label1", QStringLiteral("Definiowanie nazw użytkowników"));
+    auto* rows = new QWidget(this);
     auto* grid = new QGridLayout(rows);
     grid->setContentsMargins(0, 0, 0, 0);
     for (std::size_t row = 0; row < kNamedUsers; ++row) {
-        const int line = static_cast<int>(row);
         const NameRow& names = kNameRows[row];
         QLineEdit* edit = makeEdit(rows, names.edit);
-        QPushButton* button = makeButton(rows, names.button, nameButtonCaption(row),
-                                         QStringLiteral("punkt 6.3.1 Nadawanie nazw użytkowników"));
-        addRow(grid, line, makeLabel(rows, names.label, QStringLiteral("Użytkownik nr %1").arg(row + 1)), edit, button,
-               heading->text());
-        new FieldGuard(edit, userNameRule(), errors_, [this] { NameEditChange(); });
-        connect(button, &QPushButton::clicked, this, [this, row] { NameButtonClick(row); });
+        new FieldGuard(edit, userNameRule(), errors(), [this] { NameEditChange(); });
         nameEdits_[row] = edit;
+        addRow(grid, static_cast<int>(row),
+               makeLabel(rows, names.label, QStringLiteral("Użytkownik nr %1").arg(row + 1)), edit,
+               operation({names.button, QStringLiteral("punkt 6.3.1 Nadawanie nazw użytkowników"),
+                          handler(&TForm7::NameButtonClick, row), Presentation::Fresh, nameButtonCaption(row)}),
+               heading->text());
     }
-    return makeGroup(parent, "Bevel1", {heading, rows});
+    return makeGroup(this, "Bevel1", {heading, rows});
 }
 
-QWidget* TForm7::makeRemovalGroup(QWidget* parent)
+QWidget* TForm7::makeRemovalGroup()
 {
     removalRow_ = CheckBoxRow::numberedRow(QStringLiteral("U"), 1,
                                            CheckBoxRow::numbered(QStringLiteral("Label"), 11, kNamedUsers),
-                                           CheckBoxRow::Choice::AnyNumber, parent);
-    Button10 = makeComposeButton(parent, "Button10", QStringLiteral("punkt 6.3.2. Usuwanie nazw użytkowników."));
+                                           CheckBoxRow::Choice::AnyNumber, this);
     connect(removalRow_, &CheckBoxRow::boxToggled, this, &TForm7::CheckBoxClick);
-    connect(Button10, &QPushButton::clicked, this, &TForm7::Button10Click);
+    // Unlike the name buttons, Button10 keeps the band: a refusal leaves the last message in view.
+    Button10 = operation({"Button10", QStringLiteral("punkt 6.3.2. Usuwanie nazw użytkowników."),
+                          handler(&TForm7::Button10Click), Presentation::OverBand});
     return makeGroup(
-        parent, "Bevel2",
-        {makeLabel(parent, "Label26", QStringLiteral("Kasowanie nazw użytkowników systemu")), removalRow_, Button10});
+        this, "Bevel2",
+        {makeLabel(this, "Label26", QStringLiteral("Kasowanie nazw użytkowników systemu")), removalRow_, Button10});
 }
 
 void TForm7::NameEditChange()
 {
-    band_->clear();
-}
-
-void TForm7::NameButtonClick(std::size_t row)
-{
-    band_->presentFresh(composeUserName(iku_(), row + 1, toUtf8(nameEdits_[row]->text())), errors_);
-}
-
-void TForm7::Button10Click()
-{
-    // Unlike the name buttons, this one keeps the band: a refusal leaves the last message in view.
-    band_->setResultEnabled(true);
-    band_->present(composeUserNameRemoval(iku_(), removalRow_->ticks()), errors_);
+    band()->clear();
 }
 
 void TForm7::CheckBoxClick()
 {
-    band_->clear();
+    band()->clear();
 }
 
 } // namespace velmora

@@ -17,5 +17,11 @@ std::optional<RecordedMessage> readHistoryRow(const QSqlQuery& query, int first)
 
 // The stored form of a stage: numbers fixed here, apart from the enum's order, since files outlive builds.
 int stageCode(SendProgress::Stage stage);
+// A stored stage read back; an unknown number reads as Failed.
+SendProgress::Stage stageOf(int code);
+
+// A text received from a unit as it is stored: one that starts as a command does, with four digits and "#", is kept
+// from its "#", since a unit echoing a command echoes its code.
+QString receivedWithoutCode(const QString& text);
 
 } // namespace velmora

@@ -14,10 +14,10 @@ namespace velmora {
 namespace {
 
 // "VSMS": marks the file as this program's, so that another program's database is never taken for it.
-constexpr RegisterSchemaId kSchema{0x56534D53, 1};
+constexpr RegisterSchemaId kSchema{0x56534D53, 2};
 
 // The statements that take the register from one version to the next: kSteps[v] from v to v + 1. A newer
-// program appends a step (a plan's runs, for instance) and never changes one already shipped.
+// program appends a step and never changes one already shipped.
 const std::array<std::vector<const char*>, kSchema.newestVersion> kSteps = {{
     {
         // A unit's number is kept as typed; `number_tail`, its last nine digits, finds the units that
@@ -36,6 +36,26 @@ const std::array<std::vector<const char*>, kSchema.newestVersion> kSteps = {{
         "stage INTEGER, stage_at INTEGER, detail TEXT, technical TEXT, "
         "delivery INTEGER, delivery_at INTEGER, delivery_detail TEXT, delivery_technical TEXT) STRICT",
         "CREATE INDEX history_by_unit ON history (unit_id, id)",
+    },
+    {
+        // A plan's run to registered units while it is not finished, so that a later start of the program goes on
+        // where it ended: the plan's rows from their first "#" (never an IKU code), the units in the order chosen,
+        // and each row's state per unit. One run at a time; it goes once every unit has had every row, or when the
+        // user gives it up, and with a unit removed from the register goes its part. A run's id is never used
+        // again, so that nothing meant for a run given up is written into a later one.
+        "CREATE TABLE runs (id INTEGER PRIMARY KEY AUTOINCREMENT, started INTEGER NOT NULL) STRICT",
+        "CREATE TABLE run_rows (run_id INTEGER NOT NULL REFERENCES runs (id) ON DELETE CASCADE, "
+        "position INTEGER NOT NULL, title TEXT NOT NULL, command TEXT NOT NULL, PRIMARY KEY (run_id, position)) STRICT",
+        "CREATE TABLE run_units (run_id INTEGER NOT NULL REFERENCES runs (id) ON DELETE CASCADE, "
+        "unit_id INTEGER NOT NULL REFERENCES units (id) ON DELETE CASCADE, position INTEGER NOT NULL, "
+        "PRIMARY KEY (run_id, unit_id)) STRICT",
+        // A row's stage is stored as history stores it: never went out (Waiting), handed to the route with its
+        // outcome not yet known (Sending), then the route's outcome and the delivery report. `reply` is the unit's
+        // answer to it; `marked`, the user's word that a row whose outcome was not known went out.
+        "CREATE TABLE run_states (run_id INTEGER NOT NULL, unit_id INTEGER NOT NULL, position INTEGER NOT NULL, "
+        "stage INTEGER NOT NULL, at INTEGER NOT NULL, detail TEXT NOT NULL, reply_at INTEGER, reply TEXT, "
+        "marked INTEGER NOT NULL, PRIMARY KEY (run_id, unit_id, position), "
+        "FOREIGN KEY (run_id, unit_id) REFERENCES run_units (run_id, unit_id) ON DELETE CASCADE) STRICT",
     },
 }};
 
@@ -220,12 +240,23 @@ bool RegisterDatabase::run(std::string_view sql, std::initializer_list<QVariant>
     return false;
 }
 
-QString RegisterDatabase::write(const std::function<QString()>& change)
+QString RegisterDatabase::write(const std::function<QString()>& change, Sync sync)
 {
     if (QString why = openForWriting(); !why.isEmpty()) {
         return why;
     }
     failure_.clear();
+    if (sync == Sync::Normal) {
+        return transaction(change);
+    }
+    // Set outside the transaction, where SQLite takes it, and back after it: only this commit waits for the disk.
+    const QString outcome = run("PRAGMA synchronous = FULL", {}) ? transaction(change) : failedWrite();
+    run("PRAGMA synchronous = NORMAL", {});
+    return outcome;
+}
+
+QString RegisterDatabase::transaction(const std::function<QString()>& change)
+{
     QString refusal;
     if (run("BEGIN IMMEDIATE", {})) {
         refusal = change();
@@ -234,9 +265,11 @@ QString RegisterDatabase::write(const std::function<QString()>& change)
         }
         run("ROLLBACK", {});
     }
-    if (!refusal.isEmpty()) {
-        return refusal;
-    }
+    return refusal.isEmpty() ? failedWrite() : refusal;
+}
+
+QString RegisterDatabase::failedWrite() const
+{
     return QStringLiteral("Nie udało się zapisać zmiany w rejestrze central „%1”: %2. Rejestr pozostał bez zmian.")
         .arg(QDir::toNativeSeparators(path_), failure_);
 }

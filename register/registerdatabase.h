@@ -31,10 +31,15 @@ public:
     // not exist yet).
     QString problem();
 
+    // How far a commit goes before write() returns. Normal: to the system, which a killed program cannot undo but
+    // a power cut may; Full: to the disk itself (SQLite's synchronous FULL), for a fact that must outlive a dead
+    // battery. A Full commit takes every commit before it to the disk too.
+    enum class Sync { Normal, Full };
+
     // Runs `change` in one transaction, making the register first when there is none. `change` returns a
     // refusal, empty to commit; a refusal or a statement that fails rolls the whole change back. Returns the
     // refusal or the failure as a sentence; empty once committed.
-    QString write(const std::function<QString()>& change);
+    QString write(const std::function<QString()>& change, Sync sync = Sync::Normal);
 
     // Within `write`: runs a statement, prepared once, with these values bound in order; after a failure it
     // runs nothing more, and the whole change fails. Returns the row id an INSERT made, or 0 after a failure.
@@ -50,6 +55,8 @@ private:
     QString open(const RegisterFileCheck& found);
     QString connect();
     QString upgrade();
+    QString transaction(const std::function<QString()>& change);
+    QString failedWrite() const;
     QSqlQuery& prepared(std::string_view sql);
     bool run(std::string_view sql, std::initializer_list<QVariant> values);
     void close();

@@ -17,11 +17,6 @@ constexpr std::array<SendProgress::Stage, 8> kStages = {
 
 constexpr qsizetype kIkuLength = 4;
 
-SendProgress::Stage stageOf(int code)
-{
-    return code >= 0 && code < int(kStages.size()) ? kStages[std::size_t(code)] : SendProgress::Stage::Failed;
-}
-
 // Recorded times are read in UTC: a conversion to local time asks the system's time zone each time, which costs
 // more than the rest of a row.
 QDateTime timeOf(const QVariant& milliseconds)
@@ -64,6 +59,16 @@ SendProgress RecordedStage::progress() const
 int stageCode(SendProgress::Stage stage)
 {
     return int(std::find(kStages.begin(), kStages.end(), stage) - kStages.begin());
+}
+
+SendProgress::Stage stageOf(int code)
+{
+    return code >= 0 && code < int(kStages.size()) ? kStages[std::size_t(code)] : SendProgress::Stage::Failed;
+}
+
+QString receivedWithoutCode(const QString& text)
+{
+    return startsAsCommand(text) ? fromFirstHash(text) : text;
 }
 
 std::optional<RecordedMessage> readHistoryRow(const QSqlQuery& query, int first)
@@ -135,9 +140,8 @@ std::optional<HistoryKey> UnitRegister::recordSent(const OutgoingSms& sms)
 std::optional<HistoryKey> UnitRegister::recordReceived(const IncomingSms& sms)
 {
     return record(sms.number, [&](qint64 unit) {
-        return db_->execute(
-            "INSERT INTO history (unit_id, sent, at, title, text) VALUES (?, 0, ?, '', ?)",
-            {unit, sms.received.toMSecsSinceEpoch(), startsAsCommand(sms.text) ? fromFirstHash(sms.text) : sms.text});
+        return db_->execute("INSERT INTO history (unit_id, sent, at, title, text) VALUES (?, 0, ?, '', ?)",
+                            {unit, sms.received.toMSecsSinceEpoch(), receivedWithoutCode(sms.text)});
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "historyrows.h"
 #include "registerdatabase.h"
+#include "runjournal.h"
 
 #include <QStandardPaths>
 #include <QUuid>
@@ -39,7 +40,8 @@ QString UnitRegister::defaultPath()
 }
 
 UnitRegister::UnitRegister(QString path, QObject* parent)
-    : QObject(parent), db_(std::make_unique<RegisterDatabase>(std::move(path)))
+    : QObject(parent), db_(std::make_unique<RegisterDatabase>(std::move(path))),
+      runs_(std::make_unique<RunJournal>(*db_))
 {}
 
 UnitRegister::~UnitRegister() = default;

@@ -14,6 +14,7 @@
 namespace velmora {
 
 class RegisterDatabase;
+class RunJournal;
 
 // A unit of the register. Its IKU code is never here: it is kept in the keyring (keyring.h) under `codeKey`.
 struct Unit : UnitFields {
@@ -118,6 +119,9 @@ public:
     // does, with four digits and "#", is kept from its "#": a unit echoing a command echoes its code.
     std::optional<HistoryKey> recordReceived(const IncomingSms& sms);
 
+    // The record of a plan's run to units, kept in the same file.
+    RunJournal& runs() { return *runs_; }
+
 signals:
     void unitsChanged();
     // A message of this unit was recorded or went further; its "Ostatnio" may have changed too.
@@ -143,6 +147,7 @@ private:
 
     // Qt SQL stays behind this: the windows see units and messages, never a query.
     std::unique_ptr<RegisterDatabase> db_;
+    std::unique_ptr<RunJournal> runs_;
     std::vector<Searchable> search_;
     std::optional<qint64> searchVersion_;
 };

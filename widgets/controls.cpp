@@ -1,14 +1,10 @@
 #include "controls.h"
 
-#include "checkboxrow.h"
-
-#include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
 
@@ -141,44 +137,6 @@ void addRow(QGridLayout* grid, int row, QLabel* label, QWidget* field, QAbstract
         nameOperation(button, name);
         grid->addWidget(button, row, 2);
     }
-}
-
-QFrame* makeBevel(QWidget* parent, const char* name)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Raised);
-    return frame;
-}
-
-QFrame* makeLine(QWidget* parent, const char* name)
-{
-    auto* line = new QFrame(parent);
-    line->setObjectName(QLatin1String(name));
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
-
-QFrame* makeGroup(QWidget* parent, const char* bevelName, std::initializer_list<QWidget*> content)
-{
-    QFrame* group = makeBevel(parent, bevelName);
-    auto* layout = new QVBoxLayout(group);
-    QLabel* caption = nullptr;
-    for (QWidget* widget : content) {
-        layout->addWidget(widget, 0, Qt::AlignLeft);
-        if (caption == nullptr) {
-            caption = qobject_cast<QLabel*>(widget);
-        } else if (auto* row = qobject_cast<CheckBoxRow*>(widget)) {
-            row->nameBoxesAfter(caption->text());
-        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-            nameOperation(button, caption->text());
-        } else if (qobject_cast<QLineEdit*>(widget) != nullptr) {
-            caption->setBuddy(widget);
-        }
-    }
-    return group;
 }
 
 void applyPageLook(QWidget* page, const QColor& text)

@@ -5,7 +5,6 @@
 #include <initializer_list>
 
 class QAbstractButton;
-class QFrame;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -66,14 +65,5 @@ void nameOperation(QAbstractButton* button, const QString& operation);
 // enough for a screen reader ("C1").
 void addRow(QGridLayout* grid, int row, QLabel* label, QWidget* field, QAbstractButton* button = nullptr,
             const QString& group = {});
-
-// A bevel: a raised frame around a group, or a horizontal separating line.
-QFrame* makeBevel(QWidget* parent, const char* name);
-QFrame* makeLine(QWidget* parent, const char* name);
-
-// A framed group (a bevel named `bevelName`) holding the given widgets one under another, each at its size
-// and aligned left. The widgets are moved into the frame. The first label is the group's caption: a screen
-// reader names the group's check boxes, fields and buttons after it.
-QFrame* makeGroup(QWidget* parent, const char* bevelName, std::initializer_list<QWidget*> content);
 
 } // namespace velmora

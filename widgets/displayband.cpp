@@ -171,21 +171,32 @@ void DisplayBand::showCommand(const Command& command)
     title_->setText(toQString(command.title));
 }
 
-void DisplayBand::present(const Outcome& outcome, ErrorBox& errors)
+void DisplayBand::present(const Outcome& outcome, ErrorBox& errors, Presentation presentation)
 {
+    const bool enablingFirst = presentation == Presentation::Fresh || presentation == Presentation::OverBand;
+    if (enablingFirst) {
+        setResultEnabled(true);
+    }
+    if (presentation == Presentation::Fresh || presentation == Presentation::FreshEnablingLast) {
+        clear();
+    } else if (presentation == Presentation::KeepingResultEnablingLast && !outcome.command) {
+        clearPrompt();
+        clearTitle();
+    }
     for (const std::string& refusal : outcome.refusals) {
         errors.report(toQString(refusal));
     }
     if (outcome.command) {
         showCommand(*outcome.command);
     }
+    if (!enablingFirst) {
+        setResultEnabled(true);
+    }
 }
 
 void DisplayBand::presentFresh(const Outcome& outcome, ErrorBox& errors)
 {
-    setResultEnabled(true);
-    clear();
-    present(outcome, errors);
+    present(outcome, errors, Presentation::Fresh);
 }
 
 void DisplayBand::onResultChanged(const QString& text)

@@ -15,6 +15,20 @@ namespace velmora {
 class CommandHandoff;
 class ErrorBox;
 
+// How a press of a "Treść SMS" button shows its outcome in the band: the refusals in error boxes, in order, then
+// the command, if one was composed. Every press ends with the result field enabled; the ways differ in what they
+// empty first, and in whether an error box already finds the result field enabled.
+enum class Presentation {
+    // Enable the result field, empty the band, then report and show: the usual press.
+    Fresh,
+    // Enable the result field, then report and show over what the band holds: a refusal leaves it as it was.
+    OverBand,
+    // Empty the band, report and show, and only then enable the result field.
+    FreshEnablingLast,
+    // A refusal empties the title and the prompt but keeps the result; report and show, then enable the field.
+    KeepingResultEnablingLast,
+};
+
 // The operation title, the send prompt and the result field that every composing page shows under its
 // inputs. The result field is read-only but selectable, as wide as the page, and shows a command from its
 // first character, the whole of it in its tool tip. Under it, the ways to the unit: a button that copies the
@@ -51,10 +65,10 @@ public:
     // Puts the command into the result field, then sets the send prompt and the operation title.
     void showCommand(const Command& command);
 
-    // Reports each refusal in order, then shows the command, if one was composed.
-    void present(const Outcome& outcome, ErrorBox& errors);
+    // Shows a press's outcome the way `presentation` says; the one place the pages' outcomes are shown.
+    void present(const Outcome& outcome, ErrorBox& errors, Presentation presentation);
 
-    // The usual press of a "Treść SMS" button: enable the result field, empty the band, then present.
+    // The usual press: present(outcome, errors, Presentation::Fresh).
     void presentFresh(const Outcome& outcome, ErrorBox& errors);
 
 private:

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QList>
 #include <QString>
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -22,6 +24,16 @@ inline std::string toUtf8(const QString& text)
     const QList<uint> characters = text.toUcs4();
     return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), characters.size())
         .toStdString();
+}
+
+// The fields' texts, each as toUtf8 gives it: what a composer reads from a column of fields.
+template <std::size_t N> std::array<std::string, N> textsOf(const std::array<QLineEdit*, N>& fields)
+{
+    std::array<std::string, N> texts;
+    for (std::size_t i = 0; i < N; ++i) {
+        texts[i] = toUtf8(fields[i]->text());
+    }
+    return texts;
 }
 
 } // namespace velmora

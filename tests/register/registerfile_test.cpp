@@ -95,8 +95,8 @@ private slots:
         QTest::newRow("corrupt pages") << Kind::Corrupt
                                        << QStringLiteral("plik jest uszkodzony: nie przeszedł kontroli spójności");
         QTest::newRow("a newer version") << Kind::Newer
-                                         << QStringLiteral("zapisała go nowsza wersja programu (rejestr w wersji 2, "
-                                                           "a ta wersja programu zna wersje do 1)");
+                                         << QStringLiteral("zapisała go nowsza wersja programu (rejestr w wersji 3, "
+                                                           "a ta wersja programu zna wersje do 2)");
         QTest::newRow("another program's database")
             << Kind::Foreign << QStringLiteral("to nie jest rejestr central tego programu");
         QTest::newRow("a folder") << Kind::Folder << QStringLiteral("to nie jest zwykły plik");
@@ -233,7 +233,7 @@ private:
             return writeBytes(path_, QByteArray(64, '\xA5'), 4096);
         case Kind::Newer:
             makeRegister(path_);
-            return runSql(path_, {QStringLiteral("PRAGMA user_version = 2")});
+            return runSql(path_, {QStringLiteral("PRAGMA user_version = 3")});
         case Kind::Foreign:
             return runSql(path_, {QStringLiteral("PRAGMA journal_mode = WAL"), QStringLiteral("CREATE TABLE t (x)"),
                                   QStringLiteral("INSERT INTO t VALUES (1)")});

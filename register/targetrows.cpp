@@ -1,0 +1,83 @@
+#include "targetrows.h"
+
+#include "unitsrun.h"
+
+namespace velmora {
+
+TargetRows::TargetRows(UnitsRun& run) : run_(run)
+{
+    connect(&run_, &QAbstractItemModel::modelReset, this, &TargetRows::reset);
+    connect(&run_, &QAbstractItemModel::rowsRemoved, this, &TargetRows::reset);
+    connect(&run_, &UnitsRun::planRowsChanged, this, &TargetRows::reset);
+    connect(&run_, &UnitsRun::rowStateChanged, this, [this](int target, int row) {
+        if (target == this->target()) {
+            emit dataChanged(index(row, Plan::State), index(row, Plan::State));
+        }
+    });
+}
+
+void TargetRows::showTarget(int target)
+{
+    beginResetModel();
+    unit_ = target >= 0 && target < run_.rowCount() ? run_.unitAt(target).id : 0;
+    endResetModel();
+}
+
+int TargetRows::target() const
+{
+    return run_.targetOf(unit_);
+}
+
+void TargetRows::reset()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+int TargetRows::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() || target() < 0 ? 0 : run_.planRowCount();
+}
+
+int TargetRows::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : Plan::ColumnCount;
+}
+
+QVariant TargetRows::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {
+        return {};
+    }
+    switch (index.column()) {
+    case Plan::Position:
+        return index.row() + 1;
+    case Plan::Title:
+        return run_.planRow(index.row()).title;
+    case Plan::Command:
+        return QStringLiteral("****") + run_.planRow(index.row()).command;
+    case Plan::State:
+        return run_.rowState(target(), index.row());
+    }
+    return {};
+}
+
+QVariant TargetRows::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return {};
+    }
+    switch (section) {
+    case Plan::Position:
+        return QStringLiteral("Lp.");
+    case Plan::Title:
+        return QStringLiteral("Operacja");
+    case Plan::Command:
+        return QStringLiteral("Polecenie");
+    case Plan::State:
+        return QStringLiteral("Stan");
+    }
+    return {};
+}
+
+} // namespace velmora
