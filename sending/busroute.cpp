@@ -99,6 +99,13 @@ void BusFinder::start()
     reload();
 }
 
+void BusFinder::rescan()
+{
+    if (started_ && bus_.isConnected()) {
+        reload();
+    }
+}
+
 void BusFinder::reload()
 {
     search_ = Search::Searching;

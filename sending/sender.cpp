@@ -104,7 +104,7 @@ void Sender::sendNext()
     stateOf(message.id) = {SendProgress(SendProgress::Stage::Sending), std::nullopt};
     emit stateChanged(message.id);
     inFlight_ = message.id;
-    idOfTicket_[outbox_.send(route_, {number_, message.text}, consented_)] = message.id;
+    idOfTicket_[outbox_.send(route_, {number_, message.text, message.title}, consented_)] = message.id;
 }
 
 void Sender::setProgress(int id, const SendProgress& progress)

@@ -32,10 +32,11 @@ class Sender final : public QObject {
     Q_OBJECT
 
 public:
-    // One command as it goes, IKU code and all, under the owner's id.
+    // One command as it goes, IKU code and all, under the owner's id, with its operation's title.
     struct Message {
         int id;
         QString text;
+        QString title = {};
     };
 
     // How a run ended, and at which message (-1 for none).
