@@ -103,6 +103,7 @@ void BusFinder::rescan()
 {
     if (started_ && bus_.isConnected()) {
         reload();
+        emit routesChanged(); // searching again
     }
 }
 

@@ -9,13 +9,6 @@
 namespace velmora {
 namespace {
 
-// The IKU field's own rule, whole: four digits.
-bool isWholeIku(const QString& iku)
-{
-    const std::string code = iku.toStdString();
-    return isCompleteIku(code) && !ikuCodeRule()(code);
-}
-
 // A route's reason is a sentence; the plan's status adds one of its own after it.
 QString sentence(const QString& text)
 {
@@ -182,7 +175,7 @@ void Plan::changed()
 
 bool Plan::canSend() const
 {
-    return !isSending() && isWholeIku(iku_) && hasUnsentRows();
+    return !isSending() && isWholeIku(iku_.toStdString()) && hasUnsentRows();
 }
 
 std::optional<int> Plan::firstUnsent() const
