@@ -57,7 +57,7 @@ struct Wipe {
 // Where a command departs from its form, the first place from the left.
 struct Misfit {
     enum class Kind {
-        Missing,      // `field` and those after it are not there
+        Missing,      // `field` and those after it are not there, or `field` is not closed
         Extra,        // `rest` follows the last field (`field`), or the code of a command without fields (null)
         Empty,        // `field` holds nothing, and must hold something
         BadCharacter, // `field` holds `rest`, a character it never holds ("#" a stray one)
@@ -97,7 +97,8 @@ public:
     bool fits(std::string_view command) const;
 
     // Where `command`, from its first "#", this command's code and the "#" after it (the code alone for a typed
-    // one), departs from the form of its fields; nothing when it fits. A typed field is its rule's concern.
+    // one), departs from the form of its fields; nothing when it fits. A typed field that its rule refuses is a bad
+    // character as a whole.
     std::optional<Misfit> misfit(std::string_view command) const;
 
     // Whether `command`, which fits, wipes what the unit holds.

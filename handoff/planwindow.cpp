@@ -228,13 +228,12 @@ void PlanWindow::showStatus()
     QString text = plan_.status();
     QString cause;
     if (text.isEmpty() && !plan_.isSending()) {
-        const RouteAbsence absence = choice_.absence();
         if (plan_.rowCount() == 0) {
             text = QStringLiteral("Plan jest pusty: polecenia dodaje przycisk „Do planu” pod poleceniem na każdej "
                                   "stronie.");
         } else if (!hasWholeIku()) {
             text = QStringLiteral("Wpisz kod IKU centrali, do której plan zostanie wysłany.");
-        } else if (!absence.text.isEmpty()) {
+        } else if (const RouteAbsence absence = choice_.absence(); !absence.text.isEmpty()) {
             text = absence.text;
             cause = absence.cause;
         }
