@@ -1,6 +1,7 @@
 #include "pageset.h"
 
 #include "advancedpage.h"
+#include "closeguard.h"
 #include "detectornamespage.h"
 #include "detectorspage.h"
 #include "displayband.h"
@@ -27,6 +28,7 @@ PageSet::PageSet(ErrorBox& errors, std::optional<Sending> sending)
     const IkuSource iku = [this] { return ikuCode(); };
     QWidget* owner = form1_.get();
     handoff_.emplace(owner, errors, sending);
+    askBeforeClosing(owner, [this] { return handoff_->mayClose(); });
     form2_ = new TForm2(iku, errors, owner);
     form3_ = new TForm3(iku, errors, owner);
     form4_ = new TForm4(iku, errors, owner);

@@ -6,7 +6,7 @@
 #include "outbox.h"
 #include "pageset.h"
 #include "phoneroutes.h"
-#include "questionbox.h"
+#include "sendquestions.h"
 
 #include <QTranslator>
 
@@ -35,7 +35,7 @@ public:
 private:
     QTranslator qtTexts_;
     ModalErrorBox errors_;
-    ModalQuestionBox questions_;
+    ModalSendQuestions questions_;
     ModemFinder modems_;
     PhoneFinder phones_;
     CombinedFinder routes_{{&modems_, &phones_}};
