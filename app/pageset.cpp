@@ -1,6 +1,7 @@
 #include "pageset.h"
 
 #include "advancedpage.h"
+#include "closeguard.h"
 #include "detectornamespage.h"
 #include "detectorspage.h"
 #include "displayband.h"
@@ -8,6 +9,7 @@
 #include "firststartpage.h"
 #include "mainpage.h"
 #include "remotecontrolspage.h"
+#include "sendquestions.h"
 #include "smscentrepage.h"
 #include "systemparameterspage.h"
 #include "testmessagespage.h"
@@ -27,6 +29,7 @@ PageSet::PageSet(ErrorBox& errors, std::optional<Sending> sending, RegisterAcces
     const IkuSource iku = [this] { return ikuCode(); };
     QWidget* owner = form1_.get();
     handoff_.emplace(owner, errors, sending);
+    askBeforeClosing(owner, [this] { return handoff_->mayClose(); });
     if (sending && units != nullptr) {
         registerWindows_.emplace(owner, *units, errors, sending->questions, *handoff_);
     }

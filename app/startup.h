@@ -6,8 +6,8 @@
 #include "outbox.h"
 #include "pageset.h"
 #include "phoneroutes.h"
-#include "questionbox.h"
 #include "registeraccess.h"
+#include "sendquestions.h"
 
 #include <QTranslator>
 
@@ -37,7 +37,7 @@ public:
 private:
     QTranslator qtTexts_;
     ModalErrorBox errors_;
-    ModalQuestionBox questions_;
+    ModalSendQuestions questions_;
     ModemFinder modems_;
     PhoneFinder phones_;
     CombinedFinder routes_{{&modems_, &phones_}};

@@ -8,8 +8,8 @@
 #include "plan.h"
 #include "planstore.h"
 #include "planwindow.h"
-#include "questionbox.h"
 #include "route.h"
+#include "sendquestions.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -23,9 +23,10 @@ namespace {
 
 constexpr int kRows = 200;
 
-class SilentQuestions final : public velmora::QuestionBox {
+class SilentQuestions final : public velmora::SendQuestions {
 public:
     bool ask(const QString& /*question*/) override { return true; }
+    bool confirmSending(const QString& /*question*/) override { return true; }
 };
 
 class NoFiles final : public velmora::PlanFiles {

@@ -27,15 +27,16 @@ TextAndLength headerRule();
 
 // The name of detector `detector` (1 to 8): IKU, "#MCI#", the number, "#", the name, "#". An empty name
 // composes nothing and says nothing.
-inline constexpr CommandForm kDetectorNameCommand{"MCI", {Field::Number, Field::Name}};
+inline constexpr CommandForm kDetectorNameCommand{"MCI",
+                                                  {{Field::Number, "numer czujki"}, {Field::Name, "nazwa czujki"}}};
 Outcome composeDetectorName(std::string_view iku, int detector, std::string_view name);
 
 // The removal of the names of the ticked detectors: IKU, "#CIN#", then the selection list.
-inline constexpr CommandForm kNameRemovalCommand{"CIN", {Field::Selection}};
+inline constexpr CommandForm kNameRemovalCommand{"CIN", {{Field::Selection, "numery czujek, których nazwy usunąć"}}};
 Outcome composeNameRemoval(std::string_view iku, const Ticks& ticks);
 
 // The message header: IKU, "#N#", the header, "#". An empty header is composed too.
-inline constexpr CommandForm kHeaderCommand{"N", {Field::Name}};
+inline constexpr CommandForm kHeaderCommand{"N", {{Field::Name, "nagłówek komunikatów SMS"}}};
 Outcome composeHeader(std::string_view iku, std::string_view header);
 
 // This page's commands, as the plan file's check knows them (composedCommands, grammar.h).

@@ -36,4 +36,19 @@ std::span<const CommandForm* const> composedCommands()
     return kComposedCommands;
 }
 
+std::optional<std::string_view> wipeOf(std::string_view command)
+{
+    const std::size_t hash = command.find('#');
+    if (hash == std::string_view::npos) {
+        return std::nullopt;
+    }
+    command.remove_prefix(hash);
+    for (const CommandForm* known : kComposedCommands) {
+        if (known->wipe().when != Wipes::Never && known->fits(command) && known->wipes(command)) {
+            return known->wipe().loss;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace velmora

@@ -23,4 +23,10 @@ inline bool isCompleteIku(std::string_view iku)
     return iku.size() == kIkuLength;
 }
 
+// Four digits: a code that passes the IKU field's rule and is whole.
+inline bool isWholeIku(std::string_view iku)
+{
+    return isCompleteIku(iku) && !ikuCodeRule()(iku);
+}
+
 } // namespace velmora

@@ -24,38 +24,97 @@ bool startsWithIku(std::string_view command)
     return command.size() > kIkuLength && isDigitsOnly(command.substr(0, kIkuLength)) && command[kIkuLength] == '#';
 }
 
-// The balance check number, the one typed command, is the one text a page lets through with codes up to 255:
-// its field's own rule decides its characters, so a plan saved from it opens again.
-std::optional<std::string> typedFault(const CommandForm& typed, std::string_view command)
+std::string quoted(std::string_view text)
 {
-    if (command.size() == 1 + typed.code().size()) {
-        return "brak numeru badania stanu konta po „#" + std::string(typed.code()) + "”";
+    return "„" + std::string(text) + "”";
+}
+
+// At most kShownCodeLimit characters of a command, as a message quotes them.
+std::string shortened(std::string_view text)
+{
+    return quoted(std::string(text.substr(0, kShownCodeLimit)) + (text.size() > kShownCodeLimit ? "…" : ""));
+}
+
+// What a field of a kind holds, as the words after "powinno zawierać" say it.
+std::string_view holds(Field kind)
+{
+    switch (kind) {
+    case Field::Number:
+        return "same cyfry";
+    case Field::Digits:
+        return "same cyfry albo nic";
+    case Field::Mask:
+        return "same zera i jedynki";
+    case Field::Selection:
+        return "numery, każdy zakończony znakiem „#”, albo samo „W#”";
+    case Field::Name:
+    case Field::Text:
+    case Field::Typed:
+        break; // any character the unit reads; the unit's characters are checked before the fields
     }
-    if (!typed.fits(command)) {
-        return std::string("numer badania stanu konta zawiera znak sterujący lub nieznany centrali");
+    return "znaki, które przyjmuje centrala";
+}
+
+// One character a field never holds: a stray "#", a letter or another sign.
+std::string characterWords(std::string_view character)
+{
+    if (character == "#") {
+        return "zbędny znak „#”";
     }
-    return std::nullopt;
+    const bool letter = (character.front() >= 'a' && character.front() <= 'z') ||
+                        (character.front() >= 'A' && character.front() <= 'Z');
+    return (letter ? "literę " : "znak ") + quoted(character);
+}
+
+// Where a command departs from its form, naming the field by what the user knows it as and what it should hold.
+std::string misfitWords(const CommandForm& command, const Misfit& misfit)
+{
+    const std::string field = misfit.field != nullptr ? "pole " + quoted(misfit.field->name) : std::string();
+    switch (misfit.kind) {
+    case Misfit::Kind::Missing:
+        return "brak pola " + quoted(misfit.field->name);
+    case Misfit::Kind::Extra:
+        if (misfit.field == nullptr) {
+            return "polecenie " + quoted(command.code()) + " nie ma pól, a po jego kodzie jest zbędny tekst " +
+                   shortened(misfit.rest);
+        }
+        return "po polu " + quoted(misfit.field->name) + " jest zbędny tekst " + shortened(misfit.rest);
+    case Misfit::Kind::Empty:
+        return field + " jest puste, a powinno zawierać " + std::string(holds(misfit.field->kind));
+    case Misfit::Kind::BadCharacter:
+        if (misfit.field->kind == Field::Typed) {
+            return field + " zawiera znak sterujący lub nieznany centrali";
+        }
+        return field + " zawiera " + characterWords(misfit.rest) + ", a powinno zawierać " +
+               std::string(holds(misfit.field->kind));
+    }
+    return {};
 }
 
 // Why a command of characters the unit reads is not one of the commands composed, with its fields in their forms.
+// Of two forms of one code ("#P#" with a number and without) the one with more fields says what is wrong.
 std::optional<std::string> formFault(std::span<const CommandForm* const> commands, std::string_view command)
 {
     const std::size_t codeEnd = command.find('#', 1);
     const std::string_view code = command.substr(1, codeEnd == std::string_view::npos ? command.npos : codeEnd - 1);
-    const auto hasCode = [&](const CommandForm* known) { return known->code() == code; };
-    if (std::none_of(commands.begin(), commands.end(), hasCode)) {
-        const std::string shown(code.substr(0, kShownCodeLimit));
-        return "nieznany kod polecenia „" + shown + (code.size() > kShownCodeLimit ? "…" : "") + "”";
+    const CommandForm* closest = nullptr;
+    for (const CommandForm* known : commands) {
+        if (known->code() == code && (closest == nullptr || known->fields().size() > closest->fields().size())) {
+            closest = known;
+        }
+    }
+    if (closest == nullptr) {
+        return "nieznany kod polecenia " + shortened(code);
     }
     if (codeEnd == std::string_view::npos || !command.ends_with('#')) {
         return std::string("polecenie nie kończy się znakiem „#”");
     }
-    if (std::none_of(commands.begin(), commands.end(),
-                     [&](const CommandForm* known) { return hasCode(known) && known->fits(command); })) {
-        return "pola polecenia „" + std::string(code) +
-               "” nie mają postaci, jaką składa program (np. zbędny lub brakujący znak „#”)";
+    if (std::any_of(commands.begin(), commands.end(),
+                    [&](const CommandForm* known) { return known->code() == code && known->fits(command); })) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    // The command has this code and a "#" after it, so only its fields can be at fault.
+    return misfitWords(*closest, *closest->misfit(command));
 }
 
 std::optional<std::string> titleFault(std::string_view title)
@@ -154,7 +213,10 @@ std::optional<std::string> planCommandFault(std::string_view command)
         return known->isTyped() && command.substr(1).starts_with(known->code());
     });
     if (typed != commands.end()) {
-        return typedFault(**typed, command);
+        // The balance check number, the one typed command, is the one text a page lets through with codes up to
+        // 255: its field's own rule decides its characters, so a plan saved from it opens again.
+        const std::optional<Misfit> misfit = (*typed)->misfit(command);
+        return misfit ? std::optional(misfitWords(**typed, *misfit)) : std::nullopt;
     }
     if (kUnitCharacters(command)) {
         return std::string(

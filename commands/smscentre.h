@@ -32,7 +32,7 @@ inline constexpr std::string_view kSmsCentreLengthMessage = "Za duża ilość cy
 DigitsAndLength smsCentreNumberRule();
 
 // The SMS centre command: IKU, "#0#", the number, "#".
-inline constexpr CommandForm kSmsCentreCommand{"0", {Field::Number}};
+inline constexpr CommandForm kSmsCentreCommand{"0", {{Field::Number, "numer Centrum SMS"}}};
 Outcome composeSmsCentre(std::string_view iku, std::string_view number);
 
 // This page's commands, as the plan file's check knows them (composedCommands, grammar.h).

@@ -19,11 +19,15 @@ DigitsAndValue testClipPeriodRule();
 TextAndLength testTextRule();
 
 // IKU, "#TS#", the user index, the period and the text, each closed by "#"; refused if any is empty.
-inline constexpr CommandForm kTestSmsCommand{"TS", {Field::Number, Field::Number, Field::Text}};
+inline constexpr CommandForm kTestSmsCommand{"TS",
+                                             {{Field::Number, "numer użytkownika SMS testowego"},
+                                              {Field::Number, "okres wysyłania SMS testowego"},
+                                              {Field::Text, "treść SMS testowego"}}};
 Outcome composeTestSmsOn(std::string_view iku, std::string_view userIndex, std::string_view period,
                          std::string_view text);
 // IKU, "#TC#", the user index and the period, each closed by "#"; refused if either is empty.
-inline constexpr CommandForm kTestClipCommand{"TC", {Field::Number, Field::Number}};
+inline constexpr CommandForm kTestClipCommand{
+    "TC", {{Field::Number, "numer użytkownika CLIP testowego"}, {Field::Number, "okres wysyłania CLIP testowego"}}};
 Outcome composeTestClipOn(std::string_view iku, std::string_view userIndex, std::string_view period);
 
 // The activation grammar with zero values and an empty text; they need no input.

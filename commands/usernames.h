@@ -24,13 +24,18 @@ TextAndLength userNameRule();
 
 // The name of user `user` (1 to 10): IKU, "#RI#", the user number, "#", the name exactly as typed, "#".
 // An empty name composes nothing and reports nothing.
-inline constexpr CommandForm kUserNameCommand{"RI", {Field::Number, Field::Name}};
+inline constexpr CommandForm kUserNameCommand{
+    "RI", {{Field::Number, "numer użytkownika"}, {Field::Name, "nazwa użytkownika"}}};
 Outcome composeUserName(std::string_view iku, std::size_t user, std::string_view name);
 
 // Removes the names of the ticked users: IKU, "#RIN#" and the list, or IKU and "#RN#" alone when all ten
 // are ticked.
-inline constexpr CommandForm kUserNameRemovalCommand{"RIN", {Field::Selection}};
-inline constexpr CommandForm kAllUserNamesRemovalCommand{"RN", {}};
+inline constexpr CommandForm kUserNameRemovalCommand{"RIN",
+                                                     {{Field::Selection, "numery użytkowników, których nazwy usunąć"}}};
+inline constexpr CommandForm kAllUserNamesRemovalCommand{
+    "RN",
+    {},
+    {Wipes::Always, "Centrala usunie nazwy wszystkich dziesięciu użytkowników: trzeba je będzie wpisać od nowa."}};
 Outcome composeUserNameRemoval(std::string_view iku, const Ticks& ticks);
 
 // This page's commands, as the plan file's check knows them (composedCommands, grammar.h).

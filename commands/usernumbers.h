@@ -34,8 +34,12 @@ inline constexpr std::string_view kPrefixMessageWithSie =
 DigitsAndLength userNumberRule();
 
 // "#G#" with all five numbers in user order, an empty number kept as an empty item.
-inline constexpr CommandForm kUserNumbersCommand{
-    "G", {Field::Digits, Field::Digits, Field::Digits, Field::Digits, Field::Digits}};
+inline constexpr CommandForm kUserNumbersCommand{"G",
+                                                 {{Field::Digits, "numer użytkownika 1"},
+                                                  {Field::Digits, "numer użytkownika 2"},
+                                                  {Field::Digits, "numer użytkownika 3"},
+                                                  {Field::Digits, "numer użytkownika 4"},
+                                                  {Field::Digits, "numer użytkownika 5"}}};
 std::string userNumbersMessage(std::string_view iku, const UserNumbers& numbers);
 
 // The user numbers command; refused when no number is given, or with one prefix message per number that does not
@@ -43,12 +47,16 @@ std::string userNumbersMessage(std::string_view iku, const UserNumbers& numbers)
 Outcome composeUserNumbers(std::string_view iku, const UserNumbers& numbers);
 
 // "#GN#" with the ticked users, or "#GN#W#" when all five are ticked; refused when none is.
-inline constexpr CommandForm kUserNumbersRemovalCommand{"GN", {Field::Selection}};
+inline constexpr CommandForm kUserNumbersRemovalCommand{
+    "GN",
+    {{Field::Selection, "numery użytkowników do usunięcia"}},
+    {Wipes::WhenAll, "Centrala usunie numery telefonów wszystkich pięciu użytkowników: trzeba je będzie wpisać od "
+                     "nowa."}};
 Outcome composeUserNumbersRemoval(std::string_view iku, const Ticks& ticks);
 
 // "#SM#" and "#RM#" with one mask digit per user; nothing ticked is a valid mask.
-inline constexpr CommandForm kSmsMaskCommand{"SM", {Field::Mask}};
-inline constexpr CommandForm kRingMaskCommand{"RM", {Field::Mask}};
+inline constexpr CommandForm kSmsMaskCommand{"SM", {{Field::Mask, "maska SMS"}}};
+inline constexpr CommandForm kRingMaskCommand{"RM", {{Field::Mask, "maska RING"}}};
 Command composeSmsMask(std::string_view iku, const Ticks& ticks);
 Command composeRingMask(std::string_view iku, const Ticks& ticks);
 

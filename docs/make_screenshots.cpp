@@ -7,9 +7,9 @@
 #include "outbox.h"
 #include "page.h"
 #include "pageset.h"
-#include "questionbox.h"
 #include "radiogroup.h"
 #include "route.h"
+#include "sendquestions.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -52,9 +52,10 @@ private:
     PicturedModem modem_;
 };
 
-class NoQuestions final : public velmora::QuestionBox {
+class NoQuestions final : public velmora::SendQuestions {
 public:
     bool ask(const QString& question) override { qFatal("unexpected question: %s", qPrintable(question)); }
+    bool confirmSending(const QString& question) override { qFatal("unexpected question: %s", qPrintable(question)); }
 };
 
 bool save(QWidget* window, const QDir& folder, const QString& name)

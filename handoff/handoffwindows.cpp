@@ -4,6 +4,7 @@
 #include "errorbox.h"
 #include "plan.h"
 #include "qrwindow.h"
+#include "sendquestions.h"
 #include "sendwindow.h"
 
 namespace velmora {
@@ -18,11 +19,11 @@ void HandoffWindows::showQrCode(const QString& command)
     qrWindow_->showFor(command);
 }
 
-void HandoffWindows::send(const QString& command)
+void HandoffWindows::send(const QString& title, const QString& command)
 {
     makeWindows();
     if (sendWindow_ != nullptr) {
-        sendWindow_->showFor(command);
+        sendWindow_->showFor(title, command);
     }
 }
 
@@ -95,6 +96,27 @@ void HandoffWindows::watchPlanCount(QObject* context, std::function<void(int)> c
         return;
     }
     countWatchers_.emplace_back(context, std::move(changed));
+}
+
+bool HandoffWindows::mayClose()
+{
+    if (plan_ == nullptr) {
+        return true;
+    }
+    if (plan_->isSending()) {
+        const QString lost = plan_->hasUnsavedRows()
+                                 ? QStringLiteral(" Polecenia, które nie zostały wysłane ani zapisane, przepadną.")
+                                 : QString();
+        if (!sending_->questions.ask(QStringLiteral("Plan wysyłki jest w trakcie wysyłania. Wiadomości, które są już "
+                                                    "w drodze, zostaną wysłane, ale żadna kolejna nie wyjdzie.") +
+                                     lost + QStringLiteral(" Zamknąć program?"))) {
+            return false;
+        }
+        plan_->stop();
+        return true;
+    }
+    return !plan_->hasUnsavedRows() ||
+           sending_->questions.ask(QStringLiteral("Plan wysyłki ma niezapisane polecenia. Zamknąć program?"));
 }
 
 } // namespace velmora

@@ -16,13 +16,13 @@ class ErrorBox;
 class Outbox;
 class Plan;
 class QrWindow;
-class QuestionBox;
+class SendQuestions;
 class SendWindow;
 
 // What the windows need to send commands from the computer.
 struct Sending {
     Outbox& outbox;
-    QuestionBox& questions;
+    SendQuestions& questions;
 };
 
 // One QR window and, with `sending`, one send window and one plan for every page. They share the unit's number, so
@@ -39,12 +39,16 @@ public:
 
     void showQrCode(const QString& command) override;
     bool canSend() const override { return sending_.has_value(); }
-    void send(const QString& command) override;
+    void send(const QString& title, const QString& command) override;
 
     int addToPlan(const QString& title, const QString& command) override;
     int planCount() const override;
     void showPlan() override;
     void watchPlanCount(QObject* context, std::function<void(int)> changed) override;
+
+    // Whether the program may close now: asks first while the plan is being sent, or while it has rows neither sent
+    // nor saved; "Nie" keeps it open. A plan in flight stops after the message on its way.
+    bool mayClose();
 
 private:
     Plan& plan();

@@ -8,12 +8,12 @@
 #include "outbox.h"
 #include "plan.h"
 #include "planstore.h"
-#include "questionbox.h"
-#include "routebox.h"
 #include "rowtable.h"
 #include "screenfit.h"
+#include "sendquestions.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -30,18 +30,20 @@ QTableView* makeList(QWidget* parent, Plan& plan)
 {
     QTableView* list = makeRowTable(parent, "PlanList", QStringLiteral("Polecenia planu"), plan);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Fixed widths: a plan of hundreds of rows is shown without measuring each of them.
+    // Fixed widths but the command's, which takes the room left: a plan of hundreds of rows is shown without
+    // measuring each of them.
     QHeaderView* header = list->horizontalHeader();
-    header->setStretchLastSection(true);
+    header->setStretchLastSection(false);
     header->resizeSection(Plan::Position, 40);
     header->resizeSection(Plan::Title, 280);
-    header->resizeSection(Plan::Command, 190);
+    header->resizeSection(Plan::State, 200);
+    header->setSectionResizeMode(Plan::Command, QHeaderView::Stretch);
     return list;
 }
 
 } // namespace
 
-PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, QuestionBox& questions, PlanFiles& files,
+PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestions& questions, PlanFiles& files,
                        QWidget* parent)
     : QDialog(parent), plan_(plan), outbox_(outbox), errors_(errors), questions_(questions), files_(files),
       list_(makeList(this, plan)), up_(makeButton(this, "PlanUp", QStringLiteral("W górę"),
@@ -50,7 +52,8 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, QuestionBox
                        QStringLiteral("Przesuwa wybrane polecenie o jedno niżej"))),
       remove_(
           makeButton(this, "PlanRemove", QStringLiteral("Usuń"), QStringLiteral("Usuwa wybrane polecenie z planu"))),
-      iku_(makeEdit(this, "PlanIku")), choice_(this, "PlanNumber", "PlanRoute", questions),
+      iku_(makeEdit(this, "PlanIku")),
+      choice_(this, {"PlanNumber", "PlanRoute", "PlanRescan"}, outbox.finder(), questions),
       wait_(new QCheckBox(QStringLiteral("Czekaj na potwierdzenie centrali przed kolejnym poleceniem"), this)),
       send_(makeButton(this, "PlanSend", QStringLiteral("Wyślij plan"),
                        QStringLiteral("Wysyła po kolei polecenia planu, które jeszcze nie zostały wysłane"))),
@@ -105,8 +108,7 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, QuestionBox
     connect(down_, &QPushButton::clicked, this, [this] { moveSelected(false); });
     connect(remove_, &QPushButton::clicked, this, &PlanWindow::removeSelected);
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &PlanWindow::updateControls);
-    // The field as it stands, not the signal's text: the field guard may have repaired it in between.
-    connect(iku_, &QLineEdit::textChanged, &plan_, [this] { plan_.setIku(iku_->text()); });
+    connect(iku_, &QLineEdit::textChanged, this, &PlanWindow::takeIku);
     connect(&plan_, &Plan::ikuChanged, iku_, [this](const QString& iku) {
         if (iku_->text() != iku) {
             iku_->setText(iku);
@@ -156,6 +158,21 @@ void PlanWindow::reject()
     QDialog::reject();
 }
 
+bool PlanWindow::hasWholeIku() const
+{
+    return isWholeIku(iku_->text().toStdString());
+}
+
+// The field as it stands, not the signal's text: the field guard may have repaired it in between. A part of a code
+// leaves the rows with the code they had.
+void PlanWindow::takeIku()
+{
+    if (hasWholeIku()) {
+        plan_.setIku(iku_->text());
+    }
+    updateControls();
+}
+
 int PlanWindow::selectedRow() const
 {
     const QModelIndex current = list_->selectionModel()->currentIndex();
@@ -186,7 +203,7 @@ void PlanWindow::removeSelected()
 
 void PlanWindow::refreshRoutes()
 {
-    choice_.routeBox()->refresh(outbox_.finder());
+    choice_.refreshRoutes();
     updateControls();
 }
 
@@ -201,7 +218,7 @@ void PlanWindow::updateControls()
     choice_.routeBox()->setEnabled(!sending && !choice_.routeBox()->isEmpty());
     open_->setEnabled(!sending);
     save_->setEnabled(plan_.rowCount() > 0);
-    send_->setEnabled(plan_.canSend() && choice_.isComplete());
+    send_->setEnabled(plan_.canSend() && hasWholeIku() && choice_.isComplete());
     stop_->setEnabled(sending);
     showStatus();
 }
@@ -209,25 +226,35 @@ void PlanWindow::updateControls()
 void PlanWindow::showStatus()
 {
     QString text = plan_.status();
+    QString cause;
     if (text.isEmpty() && !plan_.isSending()) {
         if (plan_.rowCount() == 0) {
             text = QStringLiteral("Plan jest pusty: polecenia dodaje przycisk „Do planu” pod poleceniem na każdej "
                                   "stronie.");
-        } else if (plan_.iku().size() != qsizetype(kIkuLength)) {
+        } else if (!hasWholeIku()) {
             text = QStringLiteral("Wpisz kod IKU centrali, do której plan zostanie wysłany.");
-        } else if (choice_.routeBox()->isEmpty()) {
-            text = outbox_.finder().absenceReason();
+        } else if (const RouteAbsence absence = choice_.absence(); !absence.text.isEmpty()) {
+            text = absence.text;
+            cause = absence.cause;
         }
     }
     status_->setText(text);
+    status_->setToolTip(cause);
 }
 
 void PlanWindow::send()
 {
-    if (!plan_.canSend()) {
+    if (!plan_.canSend() || !hasWholeIku()) {
         return;
     }
-    if (const std::optional<Dispatch> dispatch = choice_.ask()) {
+    std::vector<ToSend> rows;
+    const std::vector<Plan::Item> items = plan_.items();
+    for (int row = 0; row < plan_.rowCount(); ++row) {
+        if (plan_.isUnsent(row)) {
+            rows.push_back({items[row].title, items[row].command, row + 1});
+        }
+    }
+    if (const std::optional<Dispatch> dispatch = choice_.ask(rows)) {
         plan_.send(dispatch->route, dispatch->number, wait_->isChecked(), dispatch->consented);
     }
 }
@@ -258,7 +285,9 @@ void PlanWindow::saveFile()
     }
     if (const QString refusal = savePlan(plan_, path); !refusal.isEmpty()) {
         errors_.report(refusal);
+        return;
     }
+    plan_.markSaved(QFileInfo(path).fileName());
 }
 
 } // namespace velmora

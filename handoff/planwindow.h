@@ -16,15 +16,16 @@ namespace velmora {
 class ErrorBox;
 class Outbox;
 class Plan;
-class QuestionBox;
+class SendQuestions;
 
 // The plan of a unit's commands: its rows in the order they go, moved or removed while it is not being sent,
-// the IKU code they carry, the unit's number and the route, and sending the rows not yet sent in one press.
+// the IKU code they carry (taken once it is whole: rows never show part of one), the unit's number and the route,
+// and sending the rows not yet sent in one press.
 class PlanWindow final : public QDialog {
     Q_OBJECT
 
 public:
-    PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, QuestionBox& questions, PlanFiles& files,
+    PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestions& questions, PlanFiles& files,
                QWidget* parent = nullptr);
 
     // Shows the window modally; returns when it is closed. The first showing starts the search for routes.
@@ -37,6 +38,8 @@ public:
     void reject() override;
 
 private:
+    bool hasWholeIku() const;
+    void takeIku();
     int selectedRow() const;
     void selectRow(int row);
     void moveSelected(bool up);
@@ -51,7 +54,7 @@ private:
     Plan& plan_;
     Outbox& outbox_;
     ErrorBox& errors_;
-    QuestionBox& questions_;
+    SendQuestions& questions_;
     PlanFiles& files_;
     QTableView* list_;
     QPushButton* up_;

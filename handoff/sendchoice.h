@@ -5,13 +5,16 @@
 #include <QLineEdit>
 #include <QString>
 #include <optional>
+#include <span>
 
 class QFormLayout;
+class QPushButton;
 
 namespace velmora {
 
-class QuestionBox;
 class Route;
+class RouteFinder;
+class SendQuestions;
 
 // What the user chose to send through: the route, the unit's number ("+" and the digits), and whether the user
 // agreed to what the route must do first.
@@ -21,12 +24,33 @@ struct Dispatch {
     bool consented;
 };
 
+// A command about to go: its operation's title and the command, and its place in a plan (from 1; 0 for a command
+// sent alone).
+struct ToSend {
+    QString title;
+    QString command;
+    int position = 0;
+};
+
+// While no route is offered, what a window says: what to plug in or pair, in an installer's words, and the
+// services' own reasons, for its tool tip. Both empty while a route is there.
+struct RouteAbsence {
+    QString text;
+    QString cause;
+};
+
 // The unit's number and the route to it, as the send window and the plan window take them, and the one place
 // that asks the user before anything goes out.
 class SendChoice {
 public:
-    // Makes the number field and the route box as children of `window`, named as the window names them.
-    SendChoice(QWidget* window, const char* numberName, const char* routeName, QuestionBox& questions);
+    struct Names {
+        const char* number;
+        const char* route;
+        const char* rescan;
+    };
+
+    // Makes the number field, the route box and "Szukaj ponownie" as children of `window`, with the window's names.
+    SendChoice(QWidget* window, const Names& names, RouteFinder& finder, SendQuestions& questions);
 
     // The unit's number, digits only.
     QLineEdit* numberField() const { return number_; }
@@ -42,17 +66,24 @@ public:
         QObject::connect(route_, &QComboBox::currentIndexChanged, window, update);
     }
 
+    // Takes in the routes the finder offers now, keeping the one picked while it is still there.
+    void refreshRoutes();
+    RouteAbsence absence() const;
+
     // A number that can be sent to, and a route.
     bool isComplete() const;
 
-    // Asks what must be asked before sending: the route's consent question, if it has one. Nothing when the
-    // choice is not complete or the user said no.
-    std::optional<Dispatch> ask() const;
+    // Asks what must be asked before these commands go: whether to send those that wipe what the unit holds
+    // ("Wyślij" or "Anuluj"), then the route's consent question, if it has one. Nothing when the choice is not
+    // complete or the user said no.
+    std::optional<Dispatch> ask(std::span<const ToSend> commands) const;
 
 private:
-    QuestionBox& questions_;
+    RouteFinder& finder_;
+    SendQuestions& questions_;
     QLineEdit* number_;
     RouteBox* route_;
+    QPushButton* rescan_;
 };
 
 } // namespace velmora

@@ -5,6 +5,7 @@
 #include "outbox.h"
 #include "routebox.h"
 #include "screenfit.h"
+#include "sendquestions.h"
 #include "smslogwindow.h"
 #include "stagewords.h"
 
@@ -17,9 +18,18 @@
 
 namespace velmora {
 
-SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
-    : QDialog(parent), outbox_(outbox), text_(makeEdit(this, "SendText")),
-      choice_(this, "SendNumber", "SendRoute", questions),
+namespace {
+
+// Without a route the command still reaches a phone by the band's other buttons.
+const QString kMeanwhile = QStringLiteral("Do tego czasu polecenie przeniosą do telefonu przyciski „Kopiuj” i „Kod "
+                                          "QR” na stronie, pod poleceniem.");
+
+} // namespace
+
+SendWindow::SendWindow(Outbox& outbox, SendQuestions& questions, QWidget* parent)
+    : QDialog(parent), outbox_(outbox), title_(makeHeading(this, "SendTitle", QString(), 16)),
+      text_(makeEdit(this, "SendText")),
+      choice_(this, {"SendNumber", "SendRoute", "SendRescan"}, outbox.finder(), questions),
       confirm_(makeButton(this, "SendConfirm", QStringLiteral("Wyślij"),
                           QStringLiteral("Wysyła komendę na numer centrali wybraną drogą"))),
       status_(makeLabel(this, "SendStatus", QString()))
@@ -29,6 +39,9 @@ SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
     setModal(true);
     applyPageLook(this, QColor(0, 0, 128));
 
+    // A long title wraps rather than widening the window.
+    title_->setWordWrap(true);
+    title_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     text_->setReadOnly(true);
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -47,6 +60,7 @@ SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
     buttons->addWidget(confirm_);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title_);
     layout->addLayout(form);
     layout->addWidget(status_);
     layout->addLayout(buttons);
@@ -64,8 +78,9 @@ SendWindow::SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent)
     fitToScreen(this);
 }
 
-void SendWindow::showFor(const QString& command)
+void SendWindow::showFor(const QString& title, const QString& command)
 {
+    title_->setText(title);
     text_->setText(command);
     text_->setCursorPosition(0);
     ticket_.reset();
@@ -81,7 +96,7 @@ void SendWindow::showFor(const QString& command)
 
 void SendWindow::refreshRoutes()
 {
-    choice_.routeBox()->refresh(outbox_.finder());
+    choice_.refreshRoutes();
     showStatus();
 }
 
@@ -95,14 +110,15 @@ void SendWindow::confirm()
     if (onItsWay_ || !choice_.isComplete()) {
         return;
     }
-    const std::optional<Dispatch> dispatch = choice_.ask();
+    const ToSend command{title_->text(), text_->text()};
+    const std::optional<Dispatch> dispatch = choice_.ask({&command, 1});
     if (!dispatch) {
         progressLine_ = QStringLiteral("Nie wysłano.");
         showStatus();
         return;
     }
     onItsWay_ = true;
-    ticket_ = outbox_.send(dispatch->route, {dispatch->number, text_->text()}, dispatch->consented);
+    ticket_ = outbox_.send(dispatch->route, {dispatch->number, command.command, command.title}, dispatch->consented);
     progressLine_ = describeForWindow({SendProgress::Stage::Waiting});
     deliveryLine_.clear();
     updateConfirm();
@@ -137,18 +153,21 @@ void SendWindow::onReply(const IncomingSms& sms)
 void SendWindow::showStatus()
 {
     QStringList lines;
+    QString cause;
     if (!progressLine_.isEmpty()) {
         lines << progressLine_;
         if (!deliveryLine_.isEmpty()) {
             lines << deliveryLine_;
         }
-    } else if (choice_.routeBox()->isEmpty()) {
-        lines << outbox_.finder().absenceReason();
+    } else if (const RouteAbsence absence = choice_.absence(); !absence.text.isEmpty()) {
+        lines << absence.text + QLatin1Char(' ') + kMeanwhile;
+        cause = absence.cause;
     }
     if (!replyLine_.isEmpty()) {
         lines << replyLine_;
     }
     status_->setText(lines.join(QLatin1Char('\n')));
+    status_->setToolTip(cause);
 }
 
 void SendWindow::showLog()

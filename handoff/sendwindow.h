@@ -13,7 +13,7 @@ class QPushButton;
 namespace velmora {
 
 class Outbox;
-class QuestionBox;
+class SendQuestions;
 class SmsLogWindow;
 
 // Sends a composed command to the alarm unit's SIM card by one of the routes found (a modem or a phone), and
@@ -23,11 +23,11 @@ class SendWindow final : public QDialog {
     Q_OBJECT
 
 public:
-    SendWindow(Outbox& outbox, QuestionBox& questions, QWidget* parent = nullptr);
+    SendWindow(Outbox& outbox, SendQuestions& questions, QWidget* parent = nullptr);
 
-    // Shows the window modally for this command; returns when it is closed. The first showing starts the
-    // search for routes.
-    void showFor(const QString& command);
+    // Shows the window modally for this command, under its operation's title; returns when it is closed. The first
+    // showing starts the search for routes.
+    void showFor(const QString& title, const QString& command);
 
     // The unit's number, digits only.
     QLineEdit* numberField() const { return choice_.numberField(); }
@@ -42,6 +42,7 @@ private:
     void showLog();
 
     Outbox& outbox_;
+    QLabel* title_;
     QLineEdit* text_;
     SendChoice choice_;
     QPushButton* confirm_;

@@ -7,6 +7,7 @@
 #include "smslog.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -23,11 +24,17 @@ SmsLogWindow::SmsLogWindow(SmsLog& log, QWidget* parent) : QDialog(parent)
     list->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list->horizontalHeader()->setSectionResizeMode(SmsLog::Text, QHeaderView::Stretch);
     connect(&log, &QAbstractItemModel::rowsInserted, list, &QTableView::scrollToBottom);
+    // Says so while there is nothing to list; the log only grows.
+    QLabel* empty =
+        makeLabel(this, "SmsLogEmpty", QStringLiteral("Nie wysłano ani nie odebrano jeszcze żadnej wiadomości."));
+    empty->setVisible(log.rowCount() == 0);
+    connect(&log, &QAbstractItemModel::rowsInserted, empty, &QWidget::hide);
 
     QPushButton* close = makeButton(this, "SmsLogClose", QStringLiteral("Zamknij"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(empty);
     layout->addWidget(list);
     layout->addWidget(close, 0, Qt::AlignRight);
     setUpKeyboard(this);

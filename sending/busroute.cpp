@@ -99,6 +99,14 @@ void BusFinder::start()
     reload();
 }
 
+void BusFinder::rescan()
+{
+    if (started_ && bus_.isConnected()) {
+        reload();
+        emit routesChanged(); // searching again
+    }
+}
+
 void BusFinder::reload()
 {
     search_ = Search::Searching;

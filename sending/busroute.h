@@ -117,6 +117,9 @@ public:
 
     void start() final;
     QList<Route*> routes() const final;
+    bool isSearching() const final { return search_ == Search::Searching; }
+    // A bus that could not be reached at start() is not tried again: Qt keeps its first answer for the run.
+    void rescan() final;
 
 protected:
     enum class Search { Searching, NoBus, NoService, Done };

@@ -1,6 +1,7 @@
 #include "combinedfinder.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace velmora {
 
@@ -36,6 +37,19 @@ QString CombinedFinder::absenceReason() const
         reasons << finder->absenceReason();
     }
     return reasons.join(QLatin1Char(' '));
+}
+
+bool CombinedFinder::isSearching() const
+{
+    return std::any_of(finders_.cbegin(), finders_.cend(),
+                       [](const RouteFinder* finder) { return finder->isSearching(); });
+}
+
+void CombinedFinder::rescan()
+{
+    for (RouteFinder* finder : finders_) {
+        finder->rescan();
+    }
 }
 
 } // namespace velmora

@@ -15,6 +15,8 @@ public:
     QList<Route*> routes() const override;
     // What each kind of route needs, one after the other.
     QString absenceReason() const override;
+    bool isSearching() const override;
+    void rescan() override;
 
 private:
     QList<RouteFinder*> finders_;

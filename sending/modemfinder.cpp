@@ -28,6 +28,12 @@ void ModemFinder::load()
     onReply(manager_->GetManagedObjects(), this, [this](const QDBusPendingReply<ManagedObjects>& reply) {
         if (!reply.isError()) {
             const ManagedObjects objects = reply.value();
+            // A modem whose removal went unannounced is gone from the answer.
+            for (const QString& path : deviceKeys()) {
+                if (!objects.contains(QDBusObjectPath(path))) {
+                    forget(path);
+                }
+            }
             for (auto it = objects.cbegin(); it != objects.cend(); ++it) {
                 onInterfacesAdded(it.key(), it.value());
             }

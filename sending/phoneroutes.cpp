@@ -162,7 +162,8 @@ void PhoneFinder::load()
     });
 }
 
-// Phones out of reach or unpaired are dropped; new ones are asked for their name and SMS plugin.
+// Phones out of reach or unpaired are dropped; every other one is asked for its name and SMS plugin, the known ones
+// again, as a plugin switched on may go unannounced.
 void PhoneFinder::keepOnly(const QStringList& ids)
 {
     for (const QString& id : deviceKeys()) {
@@ -171,11 +172,12 @@ void PhoneFinder::keepOnly(const QStringList& ids)
         }
     }
     for (const QString& id : ids) {
-        if (device(id) == nullptr) {
-            auto* phone = new PhoneRoute(bus(), id, timeout_);
+        auto* phone = static_cast<PhoneRoute*>(device(id));
+        if (phone == nullptr) {
+            phone = new PhoneRoute(bus(), id, timeout_);
             adopt(id, phone);
-            phone->refresh();
         }
+        phone->refresh();
     }
 }
 

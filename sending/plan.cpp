@@ -9,13 +9,6 @@
 namespace velmora {
 namespace {
 
-// The IKU field's own rule, whole: four digits.
-bool isWholeIku(const QString& iku)
-{
-    const std::string code = iku.toStdString();
-    return isCompleteIku(code) && !ikuCodeRule()(code);
-}
-
 // A route's reason is a sentence; the plan's status adds one of its own after it.
 QString sentence(const QString& text)
 {
@@ -49,9 +42,10 @@ QString Plan::add(const QString& title, const QString& command)
     const qsizetype hash = command.indexOf(QLatin1Char('#'));
     const QString code = command.left(hash);
     if (!iku_.isEmpty() && code != iku_) {
-        return QStringLiteral("Polecenie „%1” ma inny kod IKU niż polecenia planu wysyłki, więc nie zostało do niego "
-                              "dodane. Plan pozostaje bez zmian.")
-            .arg(title);
+        return QStringLiteral("Polecenie „%1” ma kod IKU %2, a plan wysyłki ma kod IKU %3, więc nie zostało do niego "
+                              "dodane. Zmień kod IKU planu w oknie „Plan wysyłki do centrali” albo kod IKU na stronie "
+                              "i dodaj polecenie jeszcze raz. Plan pozostaje bez zmian.")
+            .arg(title, code, iku_);
     }
     if (iku_.isEmpty()) {
         setIku(code);
@@ -61,6 +55,7 @@ QString Plan::add(const QString& title, const QString& command)
     rows_.push_back({nextId_++, {title, command.mid(hash)}});
     endInsertRows();
     emit countChanged(rowCount());
+    changed();
     return {};
 }
 
@@ -76,6 +71,7 @@ bool Plan::replace(const std::vector<Item>& items)
     }
     iku_.clear();
     sender_.forgetAll();
+    unsaved_ = false;
     endResetModel();
     emit ikuChanged(iku_);
     emit countChanged(rowCount());
@@ -125,6 +121,7 @@ bool Plan::move(int from, int to)
     std::swap(rows_[from], rows_[to]);
     endMoveRows();
     emit dataChanged(index(std::min(from, to), Position), index(std::max(from, to), Position));
+    changed();
     return true;
 }
 
@@ -141,6 +138,7 @@ bool Plan::remove(int row)
         emit dataChanged(index(row, Position), index(rowCount() - 1, Position));
     }
     emit countChanged(rowCount());
+    changed();
     return true;
 }
 
@@ -149,9 +147,35 @@ bool Plan::hasUnsentRows() const
     return firstUnsent().has_value();
 }
 
+bool Plan::isUnsent(int row) const
+{
+    return row >= 0 && row < rowCount() && sender_.state(rows_[row].id).isUnsent();
+}
+
+bool Plan::hasUnsavedRows() const
+{
+    return unsaved_ && hasUnsentRows();
+}
+
+void Plan::markSaved(const QString& fileName)
+{
+    unsaved_ = false;
+    setStatus(QStringLiteral("Zapisano plan: %1").arg(fileName));
+    statusSaysSaved_ = true;
+}
+
+// A change of the rows is not in the file, whatever the status said of the last save.
+void Plan::changed()
+{
+    unsaved_ = true;
+    if (statusSaysSaved_) {
+        setStatus({});
+    }
+}
+
 bool Plan::canSend() const
 {
-    return !isSending() && isWholeIku(iku_) && hasUnsentRows();
+    return !isSending() && isWholeIku(iku_.toStdString()) && hasUnsentRows();
 }
 
 std::optional<int> Plan::firstUnsent() const
@@ -178,7 +202,7 @@ void Plan::send(Route* route, const QString& number, bool waitForConfirmation, b
     std::vector<Sender::Message> messages;
     messages.reserve(rows_.size());
     for (const Row& row : rows_) {
-        messages.push_back({row.id, iku_ + row.item.command});
+        messages.push_back({row.id, iku_ + row.item.command, row.item.title});
     }
     sender_.send(std::move(messages), route, number, waitForConfirmation, consented);
 }
@@ -239,6 +263,7 @@ void Plan::setStatus(const QString& status)
         return;
     }
     status_ = status;
+    statusSaysSaved_ = false;
     emit statusChanged(status_);
 }
 

@@ -51,6 +51,12 @@ public:
 
     bool isSending() const { return sender_.isSending(); }
     bool hasUnsentRows() const;
+    // Whether the row is still to go out: a row that went out is never sent again.
+    bool isUnsent(int row) const;
+    // Rows still to go out that changed since the plan was last saved or opened: closing the program loses them.
+    bool hasUnsavedRows() const;
+    // The rows as they stand are kept in the file, and the status says so.
+    void markSaved(const QString& fileName);
     // A whole code and a row to send.
     bool canSend() const;
 
@@ -84,6 +90,7 @@ private:
     bool move(int from, int to);
     QString stateText(const Row& row) const;
 
+    void changed();
     void showState(int id);
     void showEnd(const Sender::End& end);
     void setStatus(const QString& status);
@@ -94,6 +101,8 @@ private:
     QString iku_;
     int nextId_ = 0;
     QString status_;
+    bool unsaved_ = false;
+    bool statusSaysSaved_ = false;
 };
 
 } // namespace velmora

@@ -46,6 +46,12 @@ public:
     // When routes() is empty: what the user needs for a route, in a sentence or two.
     virtual QString absenceReason() const = 0;
 
+    // Still waiting for a service's first answer: routes() may not be all there is yet.
+    virtual bool isSearching() const { return false; }
+
+    // Asks the services again for their devices, for a change a service did not announce. Nothing before start().
+    virtual void rescan() {}
+
 signals:
     void routesChanged();
     void received(const velmora::IncomingSms& sms);

@@ -18,8 +18,8 @@ public:
 
     // Whether the command can be sent from this computer; without it the band offers no sending.
     virtual bool canSend() const = 0;
-    // Opens the sending of the command; returns when the window is closed.
-    virtual void send(const QString& command) = 0;
+    // Opens the sending of the operation's command; returns when the window is closed.
+    virtual void send(const QString& title, const QString& command) = 0;
 
     // The plan of commands sent to the unit one after another, offered where sending is. Adds the operation's
     // command to it and returns how many commands it then holds, or 0 when it refused the command (and said why).

@@ -232,7 +232,7 @@ void DisplayBand::showQrCode()
 void DisplayBand::sendCommand()
 {
     if (handoff_ != nullptr && handoff_->canSend()) {
-        handoff_->send(result_->text());
+        handoff_->send(title_->text(), result_->text());
     }
 }
 

@@ -25,6 +25,7 @@ using velmora::test::bandWithCommand;
 using velmora::test::ModalWatcher;
 using velmora::test::openFromBand;
 using velmora::test::RecordingErrorBox;
+using velmora::test::waitUntilActive;
 
 namespace {
 
@@ -54,7 +55,7 @@ Opening open(Page* page)
 {
     Opening seen;
     ModalWatcher watcher([&seen](QWidget* shown) {
-        QVERIFY(QTest::qWaitForWindowActive(shown));
+        QVERIFY(waitUntilActive(shown));
         seen.frame = shown->screen()->grabWindow(shown->winId()).toImage();
         seen.focus = QApplication::focusWidget() != nullptr ? describe(QApplication::focusWidget()) : QString();
         for (const QWidget* widget : shown->findChildren<QWidget*>()) {

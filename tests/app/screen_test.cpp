@@ -96,7 +96,6 @@ private slots:
     {
         FakeFinder finder;
         FakeRoute modem(QStringLiteral("Modem: Huawei E3372 (+48500100200)"));
-        finder.setRoutes({&modem});
         Outbox outbox(finder);
         ScriptedQuestions questions;
         SendWindow send(outbox, questions);
@@ -109,11 +108,18 @@ private slots:
         DialogPlanFiles files;
         PlanWindow planWindow(plan, outbox, errors, questions, files);
         ModalWatcher watcher([this](QWidget* shown) { checkOnScreen(shown); });
-        send.showFor(QStringLiteral("1234#PN#1#2#3#4#5#6#7#"));
+        const QString title = QStringLiteral("Usuwanie wybranych pilotów z systemu");
+        const QString command = QStringLiteral("1234#PN#1#2#3#4#5#6#7#");
+        // Without a route each window says at length what to plug in.
+        send.showFor(title, command);
+        planWindow.showPlan();
+        finder.setRoutes({&modem});
+        send.showFor(title, command);
         log.exec();
         planWindow.showPlan();
         QCOMPARE(watcher.seen(),
-                 (QStringList{QStringLiteral("SendWindow"), QStringLiteral("SmsLog"), QStringLiteral("PlanWindow")}));
+                 (QStringList{QStringLiteral("SendWindow"), QStringLiteral("PlanWindow"), QStringLiteral("SendWindow"),
+                              QStringLiteral("SmsLog"), QStringLiteral("PlanWindow")}));
     }
 
     // The units window with a long list and history, and the unit dialog opened from it.

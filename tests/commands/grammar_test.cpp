@@ -111,3 +111,52 @@ TEST(Grammar, EachCommandIsDeclaredOnce)
         }
     }
 }
+
+// Factory settings, all user names and every remove-all form lose what the unit holds; a removal of some, and
+// every other command, loses nothing worth a question.
+TEST(Grammar, KnowsTheCommandsThatWipeAndWhatEachLoses)
+{
+    struct Case {
+        std::string_view command;
+        std::optional<std::string_view> loss;
+    };
+    const Case cases[] = {
+        {"1234#F#", "Centrala wróci do ustawień fabrycznych: straci wszystko, co do niej wpisano, w tym numery i nazwy "
+                    "użytkowników, czujki, piloty i kody klawiatur."},
+        {"#F#", "Centrala wróci do ustawień fabrycznych: straci wszystko, co do niej wpisano, w tym numery i nazwy "
+                "użytkowników, czujki, piloty i kody klawiatur."},
+        {"1234#GN#W#",
+         "Centrala usunie numery telefonów wszystkich pięciu użytkowników: trzeba je będzie wpisać od nowa."},
+        {"1234#CN#W#", "Centrala usunie z systemu wszystkie czujki: trzeba je będzie wprogramować od nowa."},
+        {"1234#RN#", "Centrala usunie nazwy wszystkich dziesięciu użytkowników: trzeba je będzie wpisać od nowa."},
+        {"1234#PN#W#", "Centrala usunie z systemu wszystkie piloty: trzeba je będzie wprogramować od nowa."},
+        {"1234#AN#W#", "Centrala usunie z systemu wszystkie kody klawiatur: trzeba je będzie wprogramować od nowa."},
+        {"1234#GN#1#2#3#4#5#", std::nullopt},
+        {"1234#CN#1#3#", std::nullopt},
+        {"1234#PN#10#", std::nullopt},
+        {"1234#AN#1#2#3#4#5#6#7#8#9#", std::nullopt},
+        {"1234#RIN#1#2#", std::nullopt},
+        {"1234#CIN#1#2#3#4#5#6#7#8#", std::nullopt},
+        {"1234#ON#1#2#", std::nullopt},
+        {"1234#S#", std::nullopt},
+        {"1234#DN#", std::nullopt},
+        {"1234#F#1#", std::nullopt}, // not a command the pages compose
+        {"1234#K*W#", std::nullopt},
+        {"1234", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(wipeOf(c.command), c.loss) << c.command;
+    }
+}
+
+// "All" is the remove-all form of a selection: a command without one could never say it.
+TEST(Grammar, OnlyASelectionWipesWhenAll)
+{
+    for (const CommandForm* command : composedCommands()) {
+        if (command->wipe().when == Wipes::WhenAll) {
+            ASSERT_EQ(command->fields().size(), 1u) << described(*command);
+            EXPECT_EQ(command->fields().front().kind, Field::Selection) << described(*command);
+        }
+        EXPECT_EQ(command->wipe().when == Wipes::Never, command->wipe().loss.empty()) << described(*command);
+    }
+}

@@ -143,40 +143,54 @@ TEST(PlanFile, RefusesABadFileWhole)
         {"NUL", header + std::string("Definiowanie nagłówka\t#N#D\0m#\nkoniec 1\n"sv),
          "Polecenie 1 planu (wiersz 2 pliku): polecenie zawiera znak, którego centrala nie przyjmie (sterujący lub "
          "o kodzie powyżej 125)."},
-        {"stray # in a number", header + "Definiowanie Centrum SMS\t#0#4860#1000310#\nkoniec 1\n",
-         "Polecenie 1 planu (wiersz 2 pliku): pola polecenia „0” nie mają postaci, jaką składa program (np. zbędny "
-         "lub brakujący znak „#”)."},
-        {"doubled closing #", header + "Definiowanie nazwy czujki\t#MCI#3#Kuchnia##\nkoniec 1\n",
-         "Polecenie 1 planu (wiersz 2 pliku): pola polecenia „MCI” nie mają postaci, jaką składa program (np. "
-         "zbędny lub brakujący znak „#”)."},
-        {"field after a command without any", header + "Definiowanie trybu serwisowego\t#S#1#\nkoniec 1\n",
-         "Polecenie 1 planu (wiersz 2 pliku): pola polecenia „S” nie mają postaci, jaką składa program (np. "
-         "zbędny lub brakujący znak „#”)."},
-        {"empty field after a command without any", header + "Definiowanie trybu serwisowego\t#S##\nkoniec 1\n",
-         "Polecenie 1 planu (wiersz 2 pliku): pola polecenia „S” nie mają postaci, jaką składa program (np. "
-         "zbędny lub brakujący znak „#”)."},
-        {"empty field after group programming", header + "Wprogramowywanie grupowe pilotów\t#P##\nkoniec 1\n",
-         "Polecenie 1 planu (wiersz 2 pliku): pola polecenia „P” nie mają postaci, jaką składa program (np. "
-         "zbędny lub brakujący znak „#”)."},
-        {"empty selection", header + "Usuwanie czujek z systemu\t#CN##\nkoniec 1\n",
-         "Polecenie 1 planu (wiersz 2 pliku): pola polecenia „CN” nie mają postaci, jaką składa program (np. "
-         "zbędny lub brakujący znak „#”)."},
-        {"mask of other digits", header + "Definiowanie maski SMS\t#SM#10200#\nkoniec 1\n",
-         "Polecenie 1 planu (wiersz 2 pliku): pola polecenia „SM” nie mają postaci, jaką składa program (np. "
-         "zbędny lub brakujący znak „#”)."},
-        {"four user numbers", header + "Definiowanie numerów\t#G#48601123456####\nkoniec 1\n",
-         "Polecenie 1 planu (wiersz 2 pliku): pola polecenia „G” nie mają postaci, jaką składa program (np. "
-         "zbędny lub brakujący znak „#”)."},
-        {"balance check without a number", header + "Definiowanie numeru badania stanu konta\t#K\nkoniec 1\n",
-         "Polecenie 1 planu (wiersz 2 pliku): brak numeru badania stanu konta po „#K”."},
-        {"balance check with a control character",
-         header + "Definiowanie numeru badania stanu konta\t#K*1\r01#\nkoniec 1\n",
-         "Polecenie 1 planu (wiersz 2 pliku): numer badania stanu konta zawiera znak sterujący lub nieznany centrali."},
         {"a row after the count", header + good + "koniec 1\n" + good,
          "Plik planu urywa się przed końcem: część poleceń mogła się nie zapisać."},
         {"too large", header + std::string(kPlanFileLimit, 'x'), "Plik jest za duży jak na plan wysyłki."},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(refusalOf(c.text), c.refusal) << c.what;
+    }
+}
+
+// A row the pages would not have composed names the field at fault by what the pages call it, and what it should
+// hold: a letter O typed for a zero, a stray or missing "#", a field left empty.
+TEST(PlanFile, NamesTheFieldOfABadRowAndWhatItShouldHold)
+{
+    struct Case {
+        std::string command;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"#0#48601OOO310#", "pole „numer Centrum SMS” zawiera literę „O”, a powinno zawierać same cyfry"},
+        {"#0#+48601000310#", "pole „numer Centrum SMS” zawiera znak „+”, a powinno zawierać same cyfry"},
+        {"#0##", "pole „numer Centrum SMS” jest puste, a powinno zawierać same cyfry"},
+        {"#0#4860#1000310#", "po polu „numer Centrum SMS” jest zbędny tekst „1000310#”"},
+        {"#0#48601000310#486010003101#", "po polu „numer Centrum SMS” jest zbędny tekst „486010003101…”"},
+        {"#MCI#3#Kuchnia##", "po polu „nazwa czujki” jest zbędny tekst „#”"},
+        {"#MCI#x#Kuchnia#", "pole „numer czujki” zawiera literę „x”, a powinno zawierać same cyfry"},
+        {"#S#1#", "polecenie „S” nie ma pól, a po jego kodzie jest zbędny tekst „1#”"},
+        {"#S##", "polecenie „S” nie ma pól, a po jego kodzie jest zbędny tekst „#”"},
+        {"#P##", "pole „numer pilota” jest puste, a powinno zawierać same cyfry"},
+        {"#CN##", "pole „numery czujek do usunięcia” jest puste, a powinno zawierać numery, każdy zakończony znakiem "
+                  "„#”, albo samo „W#”"},
+        {"#CN#1##", "pole „numery czujek do usunięcia” zawiera zbędny znak „#”, a powinno zawierać numery, każdy "
+                    "zakończony znakiem „#”, albo samo „W#”"},
+        {"#PN#1#W#", "pole „numery pilotów do usunięcia” zawiera literę „W”, a powinno zawierać numery, każdy "
+                     "zakończony znakiem „#”, albo samo „W#”"},
+        {"#SM#10200#", "pole „maska SMS” zawiera znak „2”, a powinno zawierać same zera i jedynki"},
+        {"#Z##", "pole „maska zawiadamiania o uzbrojeniu i rozbrojeniu” jest puste, a powinno zawierać same zera i "
+                 "jedynki"},
+        {"#G#48601123456####", "brak pola „numer użytkownika 5”"},
+        {"#G#48601123456#4860l####", "pole „numer użytkownika 2” zawiera literę „l”, a powinno zawierać same cyfry "
+                                     "albo nic"},
+        {"#TS#1#24#", "brak pola „treść SMS testowego”"},
+        {"#TC#1#", "brak pola „okres wysyłania CLIP testowego”"},
+        {"#K", "brak pola „numer badania stanu konta”"},
+        {"#K*1\r01#", "pole „numer badania stanu konta” zawiera znak sterujący lub nieznany centrali"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(refusalOf("velmora-sms-plan 1\nOperacja\t" + c.command + "\nkoniec 1\n"),
+                  "Polecenie 1 planu (wiersz 2 pliku): " + c.reason + ".")
+            << c.command;
     }
 }

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -125,8 +126,15 @@ private slots:
             QCOMPARE(f.list->model()->index(1, Plan::Command).data().toString(), QStringLiteral("1234#S#"));
             QCOMPARE(f.list->model()->index(1, Plan::State).data().toString(), QStringLiteral("czeka"));
             QCOMPARE(f.selected(), 0);
-            QCOMPARE(f.status->text(), QStringLiteral("Brak drogi."));
+            QCOMPARE(f.status->text(),
+                     QStringLiteral("Nie znaleziono modemu ani telefonu, przez który można wysłać SMS. Podłącz do "
+                                    "komputera modem GSM na USB z kartą SIM albo sparuj telefon z Androidem przez KDE "
+                                    "Connect: pojawi się w polu „Wyślij przez” bez zamykania okna (jeśli nie, naciśnij "
+                                    "„Szukaj ponownie”)."));
+            QCOMPARE(f.status->toolTip(), QStringLiteral("Brak drogi."));
             QCOMPARE(f.finder.starts(), 1);
+            child<QPushButton>(&f.window, QStringLiteral("PlanRescan"))->click();
+            QCOMPARE(f.finder.rescans(), 1);
         });
     }
 
@@ -183,16 +191,47 @@ private slots:
         });
     }
 
-    void typingAnotherCodeRewritesEveryRow()
+    // Rows take a code once it is whole: while it is typed, or after a refused key empties the field, they keep the
+    // code they had, and the plan cannot be sent.
+    void typingAnotherCodeRewritesEveryRowOnceItIsWhole_data()
     {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<bool>("sendable");
+        QTest::addColumn<QStringList>("errors");
+        const QStringList none;
+        QTest::newRow("cleared") << QString() << QStringLiteral("1234#E#1#") << false << none;
+        QTest::newRow("one digit") << QStringLiteral("5") << QStringLiteral("1234#E#1#") << false << none;
+        QTest::newRow("three digits") << QStringLiteral("567") << QStringLiteral("1234#E#1#") << false << none;
+        QTest::newRow("whole") << QStringLiteral("5678") << QStringLiteral("5678#E#1#") << true << none;
+        QTest::newRow("a refused key after a whole code")
+            << QStringLiteral("5678a") << QStringLiteral("5678#E#1#") << false
+            << QStringList{QStringLiteral("Kod IKU powinien zawierać tylko cyfry")};
+        QTest::newRow("a refused key while typing")
+            << QStringLiteral("56a") << QStringLiteral("1234#E#1#") << false
+            << QStringList{QStringLiteral("Kod IKU powinien zawierać tylko cyfry")};
+    }
+
+    void typingAnotherCodeRewritesEveryRowOnceItIsWhole()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, row);
+        QFETCH(bool, sendable);
+        QFETCH(QStringList, errors);
         Fixture f;
         f.whileOpen([&] {
+            f.readyToSend();
             f.iku->clear();
-            QTest::keyClicks(f.iku, QStringLiteral("5678"));
-            QCOMPARE(f.list->model()->index(2, Plan::Command).data().toString(), QStringLiteral("5678#E#1#"));
-            QTest::keyClicks(f.iku, QStringLiteral("a"));
-            QCOMPARE(f.errors.messages(), QStringList{QStringLiteral("Kod IKU powinien zawierać tylko cyfry")});
+            QTest::keyClicks(f.iku, typed);
+            QCOMPARE(f.list->model()->index(2, Plan::Command).data().toString(), row);
+            QCOMPARE(f.send->isEnabled(), sendable);
+            if (!sendable) {
+                QCOMPARE(f.status->text(), QStringLiteral("Wpisz kod IKU centrali, do której plan zostanie wysłany."));
+                f.send->click();
+            }
         });
+        QCOMPARE(f.errors.messages(), errors);
+        QVERIFY(f.modem.handed().empty());
     }
 
     void sendingLocksTheOrderAndStopEndsAfterTheMessageOnItsWay()
@@ -269,10 +308,105 @@ private slots:
             f.readyToSend();
             QVERIFY(!f.send->isEnabled());
             QCOMPARE(f.status->text(), QStringLiteral("Wpisz kod IKU centrali, do której plan zostanie wysłany."));
-            QTest::keyClicks(f.iku, QStringLiteral("4321"));
+            QTest::keyClicks(f.iku, QStringLiteral("43"));
+            QCOMPARE(f.list->model()->index(0, Plan::Command).data().toString(), QStringLiteral("#0#48601000310#"));
+            QTest::keyClicks(f.iku, QStringLiteral("21"));
+            QCOMPARE(f.list->model()->index(0, Plan::Command).data().toString(), QStringLiteral("4321#0#48601000310#"));
             QVERIFY(f.send->isEnabled());
         });
         QVERIFY(f.errors.messages().isEmpty());
+    }
+
+    // A save says so, until the rows change.
+    void aSaveSaysSo()
+    {
+        Fixture f;
+        f.files.toSave = f.path("centrala.plan");
+        f.whileOpen([&] {
+            f.readyToSend();
+            f.save->click();
+            QCOMPARE(f.status->text(), QStringLiteral("Zapisano plan: centrala.plan"));
+            QVERIFY(!f.plan.hasUnsavedRows());
+            f.remove->click();
+            QCOMPARE(f.status->text(), QString());
+            QVERIFY(f.plan.hasUnsavedRows());
+        });
+        QVERIFY(f.errors.messages().isEmpty());
+    }
+
+    // A plan holding commands that wipe the unit asks once before it goes, listing those still to go out.
+    void aPlanThatWipesAsksOnceListingThem_data()
+    {
+        QTest::addColumn<bool>("send");
+        QTest::newRow("Anuluj") << false;
+        QTest::newRow("Wyślij") << true;
+    }
+
+    void aPlanThatWipesAsksOnceListingThem()
+    {
+        QFETCH(bool, send);
+        Fixture f;
+        f.plan.add(QStringLiteral("Przywracanie ustawień fabrycznych"), QStringLiteral("1234#F#"));
+        f.plan.add(QStringLiteral("Usuwanie czujek z systemu"), QStringLiteral("1234#CN#1#2#"));
+        f.plan.add(QStringLiteral("Usuwanie numerów użytkowników"), QStringLiteral("1234#GN#W#"));
+        f.questions.send = send;
+        f.wait->setChecked(false);
+        f.whileOpen([&] {
+            f.readyToSend();
+            f.send->click();
+            if (send) {
+                for (std::size_t i = 1; i <= 6; ++i) {
+                    QTRY_COMPARE(f.modem.handed().size(), i);
+                    f.modem.finish({Stage::Sent});
+                }
+            } else {
+                QVERIFY(f.send->isEnabled());
+            }
+        });
+        QCOMPARE(f.questions.warned,
+                 QStringList{QStringLiteral(
+                     "Plan zawiera polecenia, po których centrala straci zapisane w niej dane:\n\n"
+                     "4. Przywracanie ustawień fabrycznych – Centrala wróci do ustawień fabrycznych: straci wszystko, "
+                     "co do niej wpisano, w tym numery i nazwy użytkowników, czujki, piloty i kody klawiatur.\n"
+                     "6. Usuwanie numerów użytkowników – Centrala usunie numery telefonów wszystkich pięciu "
+                     "użytkowników: trzeba je będzie wpisać od nowa.\n\nWysłać plan?")});
+        QCOMPARE(f.modem.handed().size(), std::size_t(send ? 6 : 0));
+    }
+
+    // Rows already sent go no more, so they are not asked about again.
+    void rowsAlreadySentAreNotAskedAboutAgain()
+    {
+        Fixture f;
+        f.plan.add(QStringLiteral("Przywracanie ustawień fabrycznych"), QStringLiteral("1234#F#"));
+        f.wait->setChecked(false);
+        f.whileOpen([&] {
+            f.readyToSend();
+            f.send->click();
+            for (std::size_t i = 1; i <= 4; ++i) {
+                QTRY_COMPARE(f.modem.handed().size(), i);
+                f.modem.finish({Stage::Sent});
+            }
+            f.plan.add(QStringLiteral("Definiowanie opcji echo"), QStringLiteral("1234#E#0#"));
+            QTRY_VERIFY(f.send->isEnabled());
+            f.send->click();
+            QTRY_COMPARE(f.modem.handed().size(), std::size_t(5));
+            f.modem.finish({Stage::Sent});
+        });
+        QCOMPARE(f.questions.warned.size(), 1);
+    }
+
+    // The command takes the room the window gains; the state keeps its width.
+    void theCommandTakesTheRoomTheWindowGains()
+    {
+        Fixture f;
+        f.whileOpen([&] {
+            const QHeaderView* header = f.list->horizontalHeader();
+            const int command = header->sectionSize(Plan::Command);
+            const int state = header->sectionSize(Plan::State);
+            f.window.resize(f.window.width() + 300, f.window.height());
+            QTRY_COMPARE(header->sectionSize(Plan::Command), command + 300);
+            QCOMPARE(header->sectionSize(Plan::State), state);
+        });
     }
 
     void aRefusedFileIsNamedAndThePlanKept_data()
@@ -283,6 +417,10 @@ private slots:
         QTest::newRow("a bad row") << true << QByteArray("velmora-sms-plan 1\nEcho\t#E#1\nkoniec 1\n")
                                    << QStringLiteral(
                                           "Polecenie 1 planu (wiersz 2 pliku): polecenie nie kończy się znakiem „#”.");
+        QTest::newRow("a letter O for a zero")
+            << true << QByteArray("velmora-sms-plan 1\nDefiniowanie Centrum SMS\t#0#48601OOO310#\nkoniec 1\n")
+            << QStringLiteral("Polecenie 1 planu (wiersz 2 pliku): pole „numer Centrum SMS” zawiera literę „O”, a "
+                              "powinno zawierać same cyfry.");
         QTest::newRow("not agreed") << false << QByteArray("velmora-sms-plan 1\nEcho\t#E#1#\nkoniec 1\n") << QString();
     }
 

@@ -70,7 +70,7 @@ struct Fixture {
         QString number;
         ModalWatcher watcher(
             [&](QWidget* window) { number = child<QLineEdit>(window, QStringLiteral("SendNumber"))->text(); });
-        handoff.send(QStringLiteral("1234#S#"));
+        handoff.send(QStringLiteral("Test"), QStringLiteral("1234#S#"));
         return number;
     }
 };

@@ -24,7 +24,7 @@ class RecordingPlan final : public CommandHandoff {
 public:
     void showQrCode(const QString&) override {}
     bool canSend() const override { return true; }
-    void send(const QString&) override {}
+    void send(const QString&, const QString&) override {}
     int addToPlan(const QString& title, const QString& command) override
     {
         if (int(added.size()) == takes) {

@@ -41,7 +41,7 @@ QStringList expand(const QString& sequence)
 QStringList tabCycle(QWidget* window)
 {
     QStringList visited;
-    if (!QTest::qWaitForWindowActive(window)) {
+    if (!waitUntilActive(window)) {
         return visited;
     }
     QWidget* first = QApplication::focusWidget();
@@ -184,7 +184,7 @@ private slots:
         QString composed;
         bool closedByBack = false;
         ModalWatcher watcher([&](QWidget* page) {
-            QVERIFY(QTest::qWaitForWindowActive(page));
+            QVERIFY(waitUntilActive(page));
             QTest::keyClicks(focused(), QStringLiteral("1234"));
             press(Qt::Key_Tab);
             press(Qt::Key_Space); // the first operator
@@ -230,7 +230,7 @@ private slots:
             for (int opening = 0; opening < 2; ++opening) {
                 QString focused;
                 ModalWatcher watcher([&](QWidget* shown) {
-                    QVERIFY(QTest::qWaitForWindowActive(shown));
+                    QVERIFY(waitUntilActive(shown));
                     focused = QApplication::focusWidget()->objectName();
                     // The next opening must not start where this one was left.
                     if (auto* band = page->findChild<DisplayBand*>()) {

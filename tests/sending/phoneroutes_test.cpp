@@ -170,6 +170,22 @@ private slots:
         QTRY_VERIFY(finder_->absenceReason().startsWith(QStringLiteral("Nie znaleziono telefonu")));
     }
 
+    // What the daemon does not announce, looking again finds: a phone whose SMS plugin was switched on unheard.
+    void lookingAgainFindsWhatWentUnannounced()
+    {
+        QVERIFY(kdeConnect_->addPhone(kPhone, QStringLiteral("Pixel 7"), /*sms*/ false));
+        QSignalSpy changed(finder_.get(), &RouteFinder::routesChanged);
+        finder_->start();
+        // The daemon's list, then the phone's name (its plugin off): the phone is known.
+        QTRY_COMPARE(changed.size(), 2);
+        QVERIFY(!finder_->isSearching());
+        QVERIFY(finder_->routes().isEmpty());
+        QVERIFY(kdeConnect_->switchSmsOnQuietly(kPhone));
+        finder_->rescan();
+        QVERIFY(finder_->isSearching());
+        QTRY_COMPARE(labels(*finder_), QStringList{QStringLiteral("Telefon: Pixel 7")});
+    }
+
     // Messages the phone received come back as replies; those it sent do not.
     void messagesThePhoneReceivedArrive()
     {

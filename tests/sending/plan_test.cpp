@@ -117,13 +117,58 @@ private slots:
         }
     }
 
+    // The units' history learns each command's operation from the message itself.
+    void eachMessageCarriesItsRowsTitle()
+    {
+        Fixture f;
+        f.send(false);
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(f.handedCount(i + 1));
+            f.modem.finish({Stage::Sent});
+        }
+        QStringList titles;
+        for (const FakeRoute::Handed& handed : f.modem.handed()) {
+            titles << handed.sms.title;
+        }
+        QCOMPARE(titles, (QStringList{"Operacja S", "Operacja F", "Operacja E#1", "Operacja L#10"}));
+    }
+
+    // Closing the program loses rows still to go out that are in no file; a save keeps them until the next change.
+    void knowsTheRowsNeitherSentNorSaved()
+    {
+        Fixture f;
+        QVERIFY(f.plan.hasUnsavedRows());
+        f.plan.markSaved(QStringLiteral("centrala.plan"));
+        QVERIFY(!f.plan.hasUnsavedRows());
+        QCOMPARE(f.plan.status(), QStringLiteral("Zapisano plan: centrala.plan"));
+        QVERIFY(f.plan.moveDown(0));
+        QVERIFY(f.plan.hasUnsavedRows());
+        QCOMPARE(f.plan.status(), QString());
+        QVERIFY(f.plan.replace({{QStringLiteral("Echo"), QStringLiteral("#E#1#")}}));
+        QVERIFY(!f.plan.hasUnsavedRows());
+        f.plan.setIku(QStringLiteral("1234"));
+        QVERIFY(!f.plan.hasUnsavedRows());
+        QCOMPARE(f.plan.add(QStringLiteral("Operacja S"), QStringLiteral("1234#S#")), QString());
+        QVERIFY(f.plan.hasUnsavedRows());
+        f.send(false);
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(f.handedCount(i + 1));
+            f.modem.finish({Stage::Sent});
+        }
+        QVERIFY(!f.plan.isSending());
+        QVERIFY(!f.plan.hasUnsavedRows());
+    }
+
     void aCommandWithAnotherCodeIsRefusedAndChangesNothing()
     {
         Fixture f;
         QSignalSpy counts(&f.plan, &Plan::countChanged);
         const QString refusal = f.plan.add(QStringLiteral("Definiowanie trybu serwisowego"), QStringLiteral("9999#S#"));
-        QCOMPARE(refusal, QStringLiteral("Polecenie „Definiowanie trybu serwisowego” ma inny kod IKU niż polecenia "
-                                         "planu wysyłki, więc nie zostało do niego dodane. Plan pozostaje bez zmian."));
+        QCOMPARE(refusal,
+                 QStringLiteral("Polecenie „Definiowanie trybu serwisowego” ma kod IKU 9999, a plan wysyłki ma kod IKU "
+                                "1234, więc nie zostało do niego dodane. Zmień kod IKU planu w oknie „Plan wysyłki do "
+                                "centrali” albo kod IKU na stronie i dodaj polecenie jeszcze raz. Plan pozostaje bez "
+                                "zmian."));
         QCOMPARE(f.plan.rowCount(), 4);
         QCOMPARE(f.plan.iku(), QStringLiteral("1234"));
         QVERIFY(counts.isEmpty());

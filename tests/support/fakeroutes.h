@@ -55,6 +55,8 @@ public:
     void start() override { ++starts_; }
     QList<Route*> routes() const override { return routes_; }
     QString absenceReason() const override { return QStringLiteral("Brak drogi."); }
+    bool isSearching() const override { return searching_; }
+    void rescan() override { ++rescans_; }
 
     void setRoutes(QList<Route*> routes)
     {
@@ -62,11 +64,20 @@ public:
         emit routesChanged();
     }
     void deliver(const IncomingSms& sms) { emit received(sms); }
+    // Still waiting for a service's answer, or no longer.
+    void setSearching(bool searching)
+    {
+        searching_ = searching;
+        emit routesChanged();
+    }
     int starts() const { return starts_; }
+    int rescans() const { return rescans_; }
 
 private:
     QList<Route*> routes_;
+    bool searching_ = false;
     int starts_ = 0;
+    int rescans_ = 0;
 };
 
 } // namespace velmora::test

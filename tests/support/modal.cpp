@@ -1,9 +1,18 @@
 #include "modal.h"
 
 #include <QApplication>
+#include <QTest>
 #include <QWidget>
 
 namespace velmora::test {
+
+bool waitUntilActive(QWidget* window)
+{
+    return QTest::qWaitFor([window] {
+        const QWidget* focus = QApplication::focusWidget();
+        return QApplication::activeWindow() == window && focus != nullptr && focus->window() == window;
+    });
+}
 
 ModalWatcher::ModalWatcher(std::function<void(QWidget*)> onShown) : onShown_(std::move(onShown))
 {

@@ -9,6 +9,10 @@ class QWidget;
 
 namespace velmora::test {
 
+// Waits until `window` is the active window and holds the focus. A modal page shown over an active parent is
+// reported active by QTest::qWaitForWindowActive before the platform has handed it the focus.
+bool waitUntilActive(QWidget* window);
+
 // Waits for modal windows to appear while the code under test is blocked in exec(), hands each to
 // `onShown` (which may act on it), then closes it. Polls the active modal widget, never sleeps a fixed time.
 class ModalWatcher final : public QObject {

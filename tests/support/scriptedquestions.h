@@ -1,13 +1,14 @@
 #pragma once
 
-#include "questionbox.h"
+#include "sendquestions.h"
 
 #include <QStringList>
 
 namespace velmora::test {
 
-// Answers each question as told at once, and remembers it.
-class ScriptedQuestions final : public QuestionBox {
+// Answers each question as told at once, and remembers it: the yes-or-no questions in `asked`, the questions before
+// commands that wipe a unit ("Wyślij" or "Anuluj") in `warned`.
+class ScriptedQuestions final : public SendQuestions {
 public:
     bool ask(const QString& question) override
     {
@@ -15,8 +16,16 @@ public:
         return answer;
     }
 
+    bool confirmSending(const QString& question) override
+    {
+        warned << question;
+        return send;
+    }
+
     bool answer = true;
+    bool send = true;
     QStringList asked;
+    QStringList warned;
 };
 
 } // namespace velmora::test

@@ -33,7 +33,10 @@ public:
 
     void showQrCode(const QString& command) override { handed << QStringLiteral("QR ") + command; }
     bool canSend() const override { return canSend_; }
-    void send(const QString& command) override { handed << QStringLiteral("SMS ") + command; }
+    void send(const QString& title, const QString& command) override
+    {
+        handed << QStringLiteral("SMS ") + title + QLatin1Char(' ') + command;
+    }
     int addToPlan(const QString& title, const QString& command) override
     {
         handed << QStringLiteral("PLAN ") + title + QLatin1Char(' ') + command;
@@ -137,7 +140,7 @@ private slots:
         b.qr->click();
         send->click();
         QCOMPARE(handoff.handed, (QStringList{QStringLiteral("QR 1234#TS#2#30#Test #1#"),
-                                              QStringLiteral("SMS 1234#TS#2#30#Test #1#")}));
+                                              QStringLiteral("SMS Tytuł 1234#TS#2#30#Test #1#")}));
     }
 
     // The command goes to the plan with its operation's title, stays in the band, and the band says so for a moment.

@@ -53,7 +53,8 @@ def send_sms(plugin, addresses, text, attachments, sub_id):
 def AddPhone(self, phone, name, sms):
     path = device_path(phone)
     self.AddObject(path, DEVICE_IFACE, {'name': dbus.String(name)},
-                   [('hasPlugin', 's', 'b', lambda _obj, plugin: plugin == 'kdeconnect_sms' and bool(sms))])
+                   [('hasPlugin', 's', 'b', lambda obj, plugin: plugin == 'kdeconnect_sms' and obj.sms)])
+    mockobject.objects[path].sms = bool(sms)
     self.AddObject(path + '/sms', SMS_IFACE, {}, [('sendSms', 'avsavx', '', send_sms)])
     plugin = sms_plugin(phone)
     plugin.sent, plugin.delay, plugin.refusal = [], 0, None
@@ -72,6 +73,12 @@ def VanishPhone(self, phone):
     '''The phone's objects go before the daemon's list notices, as when it leaves the network mid-way.'''
     self.RemoveObject(device_path(phone) + '/sms')
     self.RemoveObject(device_path(phone))
+
+
+@dbus.service.method(TEST_IFACE, in_signature='s')
+def SwitchSmsOnQuietly(self, phone):
+    '''The phone's SMS plugin is switched on without the daemon's pluginsChanged, as a daemon may miss it.'''
+    mockobject.objects[device_path(phone)].sms = True
 
 
 @dbus.service.method(TEST_IFACE, in_signature='sss')

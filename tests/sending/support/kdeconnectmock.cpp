@@ -65,6 +65,11 @@ bool KdeConnectMock::dropPhone(const QString& id)
     return steer(QStringLiteral("DropPhone"), {id}).has_value();
 }
 
+bool KdeConnectMock::switchSmsOnQuietly(const QString& id)
+{
+    return steer(QStringLiteral("SwitchSmsOnQuietly"), {id}).has_value();
+}
+
 bool KdeConnectMock::vanishPhone(const QString& id)
 {
     return steer(QStringLiteral("VanishPhone"), {id}).has_value();

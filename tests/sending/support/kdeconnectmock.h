@@ -38,6 +38,8 @@ public:
     bool dropPhone(const QString& id);
     // The phone's objects go before the daemon's list notices, as when it leaves the network mid-way.
     bool vanishPhone(const QString& id);
+    // The phone's SMS plugin is switched on, and nothing announces it.
+    bool switchSmsOnQuietly(const QString& id);
     // From now on, sendSms through the phone fails with this D-Bus error, or answers only after `seconds`.
     bool refuseSends(const QString& id, const QString& errorName, const QString& message);
     bool delaySends(const QString& id, int seconds);
