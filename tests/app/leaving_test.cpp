@@ -60,7 +60,7 @@ struct Program {
         const QString path = folder.filePath(QStringLiteral("centrala.plan"));
         inPlanWindow([path](QWidget* window) {
             // The window's watcher waits for its own step to end: the dialog needs a watcher of its own.
-            ModalWatcher dialogs([path](QWidget* shown) {
+            ModalWatcher dialogs(window, [path](QWidget* shown) {
                 auto* dialog = qobject_cast<QFileDialog*>(shown);
                 QVERIFY(dialog != nullptr);
                 dialog->selectFile(path);

@@ -141,7 +141,7 @@ private slots:
         ModalWatcher watcher([&](QWidget* shown) {
             checkOnScreen(shown);
             if (shown == &window) {
-                ModalWatcher dialogs([this](QWidget* dialog) { checkOnScreen(dialog); });
+                ModalWatcher dialogs(&window, [this](QWidget* dialog) { checkOnScreen(dialog); });
                 child<QPushButton>(&window, QStringLiteral("UnitAdd"))->click();
                 QCOMPARE(dialogs.seen(), QStringList{QStringLiteral("UnitDialog")});
             }

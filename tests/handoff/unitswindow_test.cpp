@@ -58,7 +58,7 @@ struct Fixture : UnitsFixture {
             if (shown != &window) {
                 return;
             }
-            ModalWatcher dialogs([&](QWidget* dialog) {
+            ModalWatcher dialogs(&window, [&](QWidget* dialog) {
                 if (inDialog) {
                     inDialog(dialog);
                 }

@@ -160,7 +160,7 @@ private slots:
                 return;
             }
             windowCycle = tabCycle(shown);
-            ModalWatcher dialogs([&](QWidget* dialog) { dialogCycle = tabCycle(dialog); });
+            ModalWatcher dialogs(&window, [&](QWidget* dialog) { dialogCycle = tabCycle(dialog); });
             child<QPushButton>(&window, QStringLiteral("UnitAdd"))->click();
         });
         window.showUnits();

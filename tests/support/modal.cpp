@@ -20,10 +20,16 @@ ModalWatcher::ModalWatcher(std::function<void(QWidget*)> onShown) : onShown_(std
     timer_.start(5);
 }
 
+ModalWatcher::ModalWatcher(const QWidget* below, std::function<void(QWidget*)> onShown)
+    : ModalWatcher(std::move(onShown))
+{
+    below_ = below;
+}
+
 void ModalWatcher::poll()
 {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || !modal->isVisible()) {
+    if (modal == nullptr || modal == below_ || !modal->isVisible()) {
         return;
     }
     seen_ << modal->objectName();

@@ -20,6 +20,9 @@ class ModalWatcher final : public QObject {
 
 public:
     explicit ModalWatcher(std::function<void(QWidget*)> onShown = {});
+    // Watches only the modal windows opened above `below`, which an outer watcher holds open: once a dialog
+    // closes, `below` is the active modal window again and must not be taken for the next dialog.
+    ModalWatcher(const QWidget* below, std::function<void(QWidget*)> onShown);
 
     // objectNames of the modal windows seen, in order.
     const QStringList& seen() const { return seen_; }
@@ -27,6 +30,7 @@ public:
 private:
     void poll();
 
+    const QWidget* below_ = nullptr;
     std::function<void(QWidget*)> onShown_;
     QStringList seen_;
     QTimer timer_;
