@@ -3,16 +3,11 @@
 #include "stagewords.h"
 
 #include <algorithm>
-#include <array>
 
 namespace velmora {
 namespace {
 
 using Stage = SendProgress::Stage;
-
-const std::array<QString, UnitHistoryModel::ColumnCount> kHeaders = {QStringLiteral("Czas"), QStringLiteral("Operacja"),
-                                                                     QStringLiteral("Polecenie lub odpowiedź"),
-                                                                     QStringLiteral("Stan")};
 
 bool isSentMessage(const RecordedMessage& message)
 {
@@ -47,7 +42,10 @@ QString shownStage(const RecordedMessage& message, const Followed& followed)
 }
 
 UnitHistoryModel::UnitHistoryModel(UnitRegister& units, Followed followed, QObject* parent)
-    : QAbstractTableModel(parent), units_(units), followed_(std::move(followed))
+    : HeadedTable({QStringLiteral("Czas"), QStringLiteral("Operacja"), QStringLiteral("Polecenie lub odpowiedź"),
+                   QStringLiteral("Stan")},
+                  parent),
+      units_(units), followed_(std::move(followed))
 {
     connect(&units_, &UnitRegister::historyChanged, this, &UnitHistoryModel::onHistoryChanged);
 }
@@ -113,11 +111,6 @@ int UnitHistoryModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : int(messages_.size());
 }
 
-int UnitHistoryModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
 QString UnitHistoryModel::text(const RecordedMessage& message, int column) const
 {
     const bool sent = isSentMessage(message);
@@ -146,14 +139,6 @@ QVariant UnitHistoryModel::data(const QModelIndex& index, int role) const
         return shown + u'\n' + latest->technical;
     }
     return shown;
-}
-
-QVariant UnitHistoryModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount) {
-        return {};
-    }
-    return kHeaders[std::size_t(section)];
 }
 
 } // namespace velmora

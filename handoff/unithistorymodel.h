@@ -1,9 +1,9 @@
 #pragma once
 
+#include "headedtable.h"
 #include "plan.h"
 #include "unitregister.h"
 
-#include <QAbstractTableModel>
 #include <functional>
 #include <vector>
 
@@ -22,7 +22,7 @@ QString shownStage(const RecordedMessage& message, const Followed& followed);
 // One unit's messages, newest first, as the units window lists them: time, operation title, the command with its
 // IKU code shown as "****" (or a received text), and the stage. It follows the register while a unit is shown:
 // new messages come in at the top and stages change in place, so a selection stays where it was.
-class UnitHistoryModel final : public QAbstractTableModel {
+class UnitHistoryModel final : public HeadedTable {
     Q_OBJECT
 
 public:
@@ -39,9 +39,7 @@ public:
     std::vector<Plan::Item> sentCommands(const QModelIndexList& rows) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
     void onHistoryChanged(qint64 unitId);

@@ -8,13 +8,9 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <algorithm>
-#include <array>
 
 namespace velmora {
 namespace {
-
-const std::array<QString, UnitsModel::ColumnCount> kHeaders = {QStringLiteral("Nazwa"), QStringLiteral("Numer"),
-                                                               QStringLiteral("Kod IKU"), QStringLiteral("Ostatnio")};
 
 QString codeText(CodePresence::State state)
 {
@@ -31,7 +27,10 @@ QString codeText(CodePresence::State state)
 } // namespace
 
 UnitsModel::UnitsModel(UnitRegister& units, CodePresence& codes, Followed followed, QObject* parent)
-    : QAbstractTableModel(parent), units_(units), codes_(codes), followed_(std::move(followed))
+    : HeadedTable(
+          {QStringLiteral("Nazwa"), QStringLiteral("Numer"), QStringLiteral("Kod IKU"), QStringLiteral("Ostatnio")},
+          parent),
+      units_(units), codes_(codes), followed_(std::move(followed))
 {
     connect(&units_, &UnitRegister::unitsChanged, this, &UnitsModel::refresh);
     connect(&units_, &UnitRegister::historyChanged, this, &UnitsModel::onHistoryChanged);
@@ -109,11 +108,6 @@ int UnitsModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : int(ids_.size());
 }
 
-int UnitsModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
 QString UnitsModel::text(const UnitListing& listing, int column) const
 {
     switch (column) {
@@ -168,14 +162,6 @@ Qt::ItemFlags UnitsModel::flags(const QModelIndex& index) const
         flags |= Qt::ItemIsUserCheckable;
     }
     return flags;
-}
-
-QVariant UnitsModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount) {
-        return {};
-    }
-    return kHeaders[std::size_t(section)];
 }
 
 QLineEdit* makeUnitsFilter(QWidget* parent, const char* name, UnitsModel& model)

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "headedtable.h"
 #include "unithistorymodel.h"
 
-#include <QAbstractTableModel>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -21,7 +21,7 @@ class CodePresence;
 // far it came). Only the units' ids are held for the filter; a row is read from the register when it comes into
 // view, and its code asked of the keyring then, so a register of thousands lists at once. The rows follow the
 // register: units added, changed or removed, and each new stage of a unit's last message.
-class UnitsModel final : public QAbstractTableModel {
+class UnitsModel final : public HeadedTable {
     Q_OBJECT
 
 public:
@@ -44,11 +44,9 @@ public:
     std::vector<qint64> ticked();
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
     const UnitListing* listingAt(int row) const;

@@ -4,7 +4,7 @@
 
 namespace velmora {
 
-TargetRows::TargetRows(UnitsRun& run) : run_(run)
+TargetRows::TargetRows(UnitsRun& run) : HeadedTable(Plan::headings()), run_(run)
 {
     connect(&run_, &QAbstractItemModel::modelReset, this, &TargetRows::reset);
     connect(&run_, &QAbstractItemModel::rowsRemoved, this, &TargetRows::reset);
@@ -39,11 +39,6 @@ int TargetRows::rowCount(const QModelIndex& parent) const
     return parent.isValid() || target() < 0 ? 0 : run_.planRowCount();
 }
 
-int TargetRows::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : Plan::ColumnCount;
-}
-
 QVariant TargetRows::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {
@@ -58,24 +53,6 @@ QVariant TargetRows::data(const QModelIndex& index, int role) const
         return QStringLiteral("****") + run_.planRow(index.row()).command;
     case Plan::State:
         return run_.rowState(target(), index.row());
-    }
-    return {};
-}
-
-QVariant TargetRows::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
-        return {};
-    }
-    switch (section) {
-    case Plan::Position:
-        return QStringLiteral("Lp.");
-    case Plan::Title:
-        return QStringLiteral("Operacja");
-    case Plan::Command:
-        return QStringLiteral("Polecenie");
-    case Plan::State:
-        return QStringLiteral("Stan");
     }
     return {};
 }

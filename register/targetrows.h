@@ -1,8 +1,7 @@
 #pragma once
 
+#include "headedtable.h"
 #include "plan.h"
-
-#include <QAbstractTableModel>
 
 namespace velmora {
 
@@ -10,7 +9,7 @@ class UnitsRun;
 
 // The plan's rows with their states for one unit of a run, for the plan's list while that unit is selected: the
 // plan's own columns (Plan::Column), the IKU code shown as "****".
-class TargetRows final : public QAbstractTableModel {
+class TargetRows final : public HeadedTable {
     Q_OBJECT
 
 public:
@@ -21,9 +20,7 @@ public:
     int target() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
     void reset();

@@ -18,7 +18,9 @@ bool isCode(const QString& code)
 } // namespace
 
 UnitsRun::UnitsRun(Outbox& outbox, UnitBook& book, std::chrono::milliseconds confirmationTimeout, QObject* parent)
-    : QAbstractTableModel(parent), outbox_(outbox), book_(book), confirmationTimeout_(confirmationTimeout)
+    : HeadedTable({QStringLiteral("Nazwa"), QStringLiteral("Numer"), QStringLiteral("Postęp"), QStringLiteral("Stan")},
+                  parent),
+      outbox_(outbox), book_(book), confirmationTimeout_(confirmationTimeout)
 {}
 
 UnitsRun::~UnitsRun() = default;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "headedtable.h"
 #include "runtarget.h"
 #include "targetrows.h"
 #include "unitbook.h"
 
-#include <QAbstractTableModel>
 #include <QPointer>
 #include <map>
 #include <memory>
@@ -21,7 +21,7 @@ namespace velmora {
 // register as it goes (never a code): every row is recorded as handed over, on the disk itself, before it goes,
 // so a later start of the program goes on from the record and sends nothing twice; a row whose outcome was never
 // recorded waits for the user's word. Lives for the program's run.
-class UnitsRun final : public QAbstractTableModel {
+class UnitsRun final : public HeadedTable {
     Q_OBJECT
 
 public:
@@ -79,9 +79,7 @@ public:
     QString status() const { return status_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 signals:
     void sendingChanged(bool sending);

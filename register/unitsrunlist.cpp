@@ -118,11 +118,6 @@ int UnitsRun::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : int(targets_.size());
 }
 
-int UnitsRun::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
 QVariant UnitsRun::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {
@@ -138,24 +133,6 @@ QVariant UnitsRun::data(const QModelIndex& index, int role) const
         return progressWords(target.outCount(), planRowCount());
     case State:
         return stateText(target);
-    }
-    return {};
-}
-
-QVariant UnitsRun::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
-        return {};
-    }
-    switch (section) {
-    case Name:
-        return QStringLiteral("Nazwa");
-    case Number:
-        return QStringLiteral("Numer");
-    case Progress:
-        return QStringLiteral("Postęp");
-    case State:
-        return QStringLiteral("Stan");
     }
     return {};
 }

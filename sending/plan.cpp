@@ -7,6 +7,11 @@
 #include <utility>
 
 namespace velmora {
+
+QStringList Plan::headings()
+{
+    return {QStringLiteral("Lp."), QStringLiteral("Operacja"), QStringLiteral("Polecenie"), QStringLiteral("Stan")};
+}
 namespace {
 
 // A route's reason is a sentence; the plan's status adds one of its own after it.
@@ -21,7 +26,7 @@ QString sentence(const QString& text)
 } // namespace
 
 Plan::Plan(Outbox& outbox, std::chrono::milliseconds confirmationTimeout, QObject* parent)
-    : QAbstractTableModel(parent), sender_(outbox, confirmationTimeout)
+    : HeadedTable(headings(), parent), sender_(outbox, confirmationTimeout)
 {
     connect(&sender_, &Sender::stateChanged, this, &Plan::showState);
     connect(&sender_, &Sender::handingOver, this, [this](int id) {
@@ -278,11 +283,6 @@ int Plan::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
-int Plan::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
 QVariant Plan::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {
@@ -298,24 +298,6 @@ QVariant Plan::data(const QModelIndex& index, int role) const
         return iku_ + row.item.command;
     case State:
         return stateText(row);
-    }
-    return {};
-}
-
-QVariant Plan::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
-        return {};
-    }
-    switch (section) {
-    case Position:
-        return QStringLiteral("Lp.");
-    case Title:
-        return QStringLiteral("Operacja");
-    case Command:
-        return QStringLiteral("Polecenie");
-    case State:
-        return QStringLiteral("Stan");
     }
     return {};
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "headedtable.h"
 #include "sender.h"
 
-#include <QAbstractTableModel>
 #include <chrono>
 #include <optional>
 #include <vector>
@@ -12,11 +12,13 @@ namespace velmora {
 // A unit's configuration gathered page by page, a table of its rows for the plan window, sent in order by its
 // sender (sender.h). Every row carries the plan's one IKU code; a row that went out is never sent again. Lives for
 // the run.
-class Plan final : public QAbstractTableModel {
+class Plan final : public HeadedTable {
     Q_OBJECT
 
 public:
     enum Column { Position, Title, Command, State, ColumnCount };
+    // The columns' headings, for every list of a plan's rows.
+    static QStringList headings();
 
     // One command: the operation's title and the command from its first "#", without the IKU code.
     struct Item {
@@ -69,9 +71,7 @@ public:
     QString status() const { return status_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 signals:
     void sendingChanged(bool sending);

@@ -2,9 +2,13 @@
 
 #include "stagewords.h"
 
-#include <array>
-
 namespace velmora {
+
+SmsLog::SmsLog(QObject* parent)
+    : HeadedTable({QStringLiteral("Czas"), QStringLiteral("Kierunek"), QStringLiteral("Numer"), QStringLiteral("Treść"),
+                   QStringLiteral("Stan"), QStringLiteral("Doręczenie")},
+                  parent)
+{}
 
 int SmsLog::addOutgoing(const OutgoingSms& sms)
 {
@@ -46,11 +50,6 @@ int SmsLog::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : static_cast<int>(entries_.size());
 }
 
-int SmsLog::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
 QVariant SmsLog::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount()) {
@@ -89,16 +88,6 @@ QVariant SmsLog::toolTip(const Entry& entry, int column)
                         : column == Delivery ? entry.deliveryTechnical
                                              : QString();
     return tip.isEmpty() ? QVariant() : tip;
-}
-
-QVariant SmsLog::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
-        return {};
-    }
-    static constexpr std::array<const char*, ColumnCount> kHeaders = {"Czas",  "Kierunek", "Numer",
-                                                                      "Treść", "Stan",     "Doręczenie"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(kHeaders.at(section)) : QVariant();
 }
 
 } // namespace velmora

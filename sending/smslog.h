@@ -1,8 +1,8 @@
 #pragma once
 
+#include "headedtable.h"
 #include "sms.h"
 
-#include <QAbstractTableModel>
 #include <vector>
 
 namespace velmora {
@@ -10,13 +10,13 @@ namespace velmora {
 // Every message sent or received in this run, one row each, oldest first: time, direction, number, text, state
 // and, for a message sent, whether it was delivered. Lives only as long as the program: nothing is written
 // anywhere.
-class SmsLog final : public QAbstractTableModel {
+class SmsLog final : public HeadedTable {
     Q_OBJECT
 
 public:
     enum Column { Time, Direction, Number, Text, State, Delivery, ColumnCount };
 
-    using QAbstractTableModel::QAbstractTableModel;
+    explicit SmsLog(QObject* parent = nullptr);
 
     // Adds a message on its way; returns its row for the progress that follows.
     int addOutgoing(const OutgoingSms& sms);
@@ -25,9 +25,7 @@ public:
     void addIncoming(const IncomingSms& sms);
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
     struct Entry {
