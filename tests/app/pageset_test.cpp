@@ -1,6 +1,7 @@
 #include "advancedpage.h"
 #include "displayband.h"
 #include "fakeroutes.h"
+#include "keptunits.h"
 #include "mainpage.h"
 #include "modal.h"
 #include "outbox.h"
@@ -16,9 +17,11 @@
 
 #include <QAbstractItemView>
 #include <QBackingStore>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
 
 using namespace velmora;
 using velmora::test::bandWithCommand;
@@ -277,6 +280,41 @@ private slots:
         });
     }
 
+    // "Użyj" on the first steps page reaches the hub too, although the hub makes its controls only when first shown.
+    void aUnitUsedBeforeAPageIsFirstShownReachesIt()
+    {
+        RecordingErrorBox errors;
+        test::FakeFinder finder;
+        Outbox outbox(finder);
+        test::ScriptedQuestions questions;
+        test::KeptUnits kept;
+        const std::unique_ptr<RegisterAccess> access = kept.makeAccess();
+        PageSet pages(errors, Sending{outbox, questions}, access.get());
+        const Unit unit =
+            std::get<Unit>(access->units().add({QStringLiteral("Dom"), QStringLiteral("48601123456"), {}}));
+        kept.keyring.entries[unit.codeKey] = QStringLiteral("7395");
+        auto* firstSteps = test::child<Page>(&pages.mainPage(), QStringLiteral("TForm13"));
+        auto* hub = test::child<TForm12>(&pages.mainPage(), QStringLiteral("TForm12"));
+        firstSteps->ensureBuilt();
+        QVERIFY(hub->findChild<QLineEdit*>(QStringLiteral("Edit1")) == nullptr);
+
+        ModalWatcher watcher([](QWidget* window) {
+            test::child<QTableView>(window, QStringLiteral("UnitsList"))->selectRow(0);
+            test::child<QPushButton>(window, QStringLiteral("UnitUse"))->click();
+        });
+        test::child<QPushButton>(firstSteps, QStringLiteral("UnitsButton"))->click();
+        QCOMPARE(watcher.seen(), QStringList{QStringLiteral("UnitsWindow")});
+        QTRY_COMPARE(test::child<QLineEdit>(firstSteps, QStringLiteral("Edit3"))->text(), QStringLiteral("7395"));
+        QCOMPARE(hub->ikuCode(), std::string());
+
+        hub->ensureBuilt();
+        QCOMPARE(hub->ikuCode(), std::string("7395"));
+        for (Page* page : {firstSteps, static_cast<Page*>(hub)}) {
+            QCOMPARE(test::child<QLabel>(page, QStringLiteral("CurrentUnit"))->text(), QStringLiteral("Centrala: Dom"));
+        }
+        QVERIFY(errors.reports().empty());
+    }
+
     void withoutSendingThereIsNoPlan()
     {
         RecordingErrorBox errors;
@@ -284,6 +322,8 @@ private slots:
         auto* hub = test::child<Page>(&pages.mainPage(), QStringLiteral("TForm12"));
         hub->ensureBuilt();
         QVERIFY(test::child<QPushButton>(hub, QStringLiteral("PlanButton"))->isHidden());
+        QVERIFY(test::child<QPushButton>(hub, QStringLiteral("UnitsButton"))->isHidden());
+        QVERIFY(test::child<QLabel>(hub, QStringLiteral("CurrentUnit"))->isHidden());
         DisplayBand* band = bandWithCommand(pages, "TForm3", "1234#SM#10000#");
         QVERIFY(test::child<QPushButton>(band, QStringLiteral("PlanAddButton"))->isHidden());
     }

@@ -1,6 +1,7 @@
 // Every window on a small screen: run by CTest on a virtual screen given as VELMORA_TEST_SCREEN (e.g. 1366x768),
 // at the scale in QT_SCALE_FACTOR.
 #include "fakeroutes.h"
+#include "keptunits.h"
 #include "mainpage.h"
 #include "modal.h"
 #include "outbox.h"
@@ -64,6 +65,17 @@ bool inView(const QWidget* control)
     return window->rect().contains(QRect(control->mapTo(window, QPoint()), control->size()));
 }
 
+// The pages as start-up wires them, sending through a stand-in, with the installer's units.
+struct Program {
+    RecordingErrorBox errors;
+    FakeFinder finder;
+    Outbox outbox{finder};
+    ScriptedQuestions questions;
+    KeptUnits units;
+    std::unique_ptr<RegisterAccess> access = units.makeAccess();
+    PageSet pages{errors, Sending{outbox, questions}, access.get()};
+};
+
 } // namespace
 
 class ScreenTest : public QObject {
@@ -79,11 +91,8 @@ private slots:
 
     void noWindowIsLargerThanTheScreenAndEveryControlCanBeReached()
     {
-        RecordingErrorBox errors;
-        FakeFinder finder;
-        Outbox outbox(finder);
-        ScriptedQuestions questions;
-        PageSet pages(errors, Sending{outbox, questions});
+        Program program;
+        PageSet& pages = program.pages;
         pages.mainPage().show();
         checkOnScreen(&pages.mainPage());
         for (Page* page : pages.mainPage().findChildren<Page*>()) {
@@ -156,11 +165,8 @@ private slots:
         if (screenSize().width() < 1920 || scale() != 1.0) {
             QSKIP("only on a screen with room for every page");
         }
-        RecordingErrorBox errors;
-        FakeFinder finder;
-        Outbox outbox(finder);
-        ScriptedQuestions questions;
-        PageSet pages(errors, Sending{outbox, questions});
+        Program program;
+        PageSet& pages = program.pages;
         QCOMPARE(pages.mainPage().size(), QSize(608, 608));
         auto* advanced = child<Page>(&pages.mainPage(), QStringLiteral("TForm12"));
         advanced->prepare();

@@ -1,5 +1,6 @@
 #include "controls.h"
 #include "fakeroutes.h"
+#include "keptunits.h"
 #include "mainpage.h"
 #include "modal.h"
 #include "outbox.h"
@@ -33,7 +34,9 @@ struct Program {
     FakeFinder finder;
     Outbox outbox{finder};
     ScriptedQuestions questions;
-    PageSet pages{errors, Sending{outbox, questions}};
+    KeptUnits kept;
+    std::unique_ptr<RegisterAccess> access = kept.makeAccess();
+    PageSet pages{errors, Sending{outbox, questions}, access.get()};
     SmsLogWindow log{outbox.log()};
     // The units window and its dialog, beside the windows the pages open.
     UnitsWindow* unitsWindow =
@@ -165,6 +168,12 @@ private slots:
         QTest::newRow("door module") << "TForm8"
                                      << "Button8"
                                      << "Treść SMS: Usunięcie modułu drzwi z systemu";
+        QTest::newRow("units on the hub") << "TForm12"
+                                          << "UnitsButton"
+                                          << "Centrale";
+        QTest::newRow("units on the first steps") << "TForm13"
+                                                  << "UnitsButton"
+                                                  << "Centrale";
         QTest::newRow("back button") << "TForm13"
                                      << "SpeedButton1"
                                      << "WSTECZ";
