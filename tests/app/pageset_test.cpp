@@ -1,13 +1,13 @@
 #include "advancedpage.h"
 #include "displayband.h"
 #include "fakeroutes.h"
-#include "keptunits.h"
 #include "mainpage.h"
 #include "modal.h"
 #include "outbox.h"
 #include "pageset.h"
 #include "pagetest.h"
 #include "plan.h"
+#include "programwithunits.h"
 #include "qrwindow.h"
 #include "recordingerrorbox.h"
 #include "scriptedquestions.h"
@@ -283,16 +283,11 @@ private slots:
     // "Użyj" on the first steps page reaches the hub too, although the hub makes its controls only when first shown.
     void aUnitUsedBeforeAPageIsFirstShownReachesIt()
     {
-        RecordingErrorBox errors;
-        test::FakeFinder finder;
-        Outbox outbox(finder);
-        test::ScriptedQuestions questions;
-        test::KeptUnits kept;
-        const std::unique_ptr<RegisterAccess> access = kept.makeAccess();
-        PageSet pages(errors, Sending{outbox, questions}, access.get());
+        test::ProgramWithUnits program;
+        PageSet& pages = program.pages;
         const Unit unit =
-            std::get<Unit>(access->units().add({QStringLiteral("Dom"), QStringLiteral("48601123456"), {}}));
-        kept.keyring.entries[unit.codeKey] = QStringLiteral("7395");
+            std::get<Unit>(program.access->units().add({QStringLiteral("Dom"), QStringLiteral("48601123456"), {}}));
+        program.kept.keyring.entries[unit.codeKey] = QStringLiteral("7395");
         auto* firstSteps = test::child<Page>(&pages.mainPage(), QStringLiteral("TForm13"));
         auto* hub = test::child<TForm12>(&pages.mainPage(), QStringLiteral("TForm12"));
         firstSteps->ensureBuilt();
@@ -312,7 +307,7 @@ private slots:
         for (Page* page : {firstSteps, static_cast<Page*>(hub)}) {
             QCOMPARE(test::child<QLabel>(page, QStringLiteral("CurrentUnit"))->text(), QStringLiteral("Centrala: Dom"));
         }
-        QVERIFY(errors.reports().empty());
+        QVERIFY(program.errors.reports().empty());
     }
 
     void withoutSendingThereIsNoPlan()

@@ -1,7 +1,6 @@
 // Every window on a small screen: run by CTest on a virtual screen given as VELMORA_TEST_SCREEN (e.g. 1366x768),
 // at the scale in QT_SCALE_FACTOR.
 #include "fakeroutes.h"
-#include "keptunits.h"
 #include "mainpage.h"
 #include "modal.h"
 #include "outbox.h"
@@ -10,6 +9,7 @@
 #include "pagetest.h"
 #include "plan.h"
 #include "planwindow.h"
+#include "programwithunits.h"
 #include "scriptedquestions.h"
 #include "scriptedunitsfiles.h"
 #include "sendwindow.h"
@@ -65,17 +65,6 @@ bool inView(const QWidget* control)
     return window->rect().contains(QRect(control->mapTo(window, QPoint()), control->size()));
 }
 
-// The pages as start-up wires them, sending through a stand-in, with the installer's units.
-struct Program {
-    RecordingErrorBox errors;
-    FakeFinder finder;
-    Outbox outbox{finder};
-    ScriptedQuestions questions;
-    KeptUnits units;
-    std::unique_ptr<RegisterAccess> access = units.makeAccess();
-    PageSet pages{errors, Sending{outbox, questions}, access.get()};
-};
-
 } // namespace
 
 class ScreenTest : public QObject {
@@ -91,7 +80,7 @@ private slots:
 
     void noWindowIsLargerThanTheScreenAndEveryControlCanBeReached()
     {
-        Program program;
+        ProgramWithUnits program;
         PageSet& pages = program.pages;
         pages.mainPage().show();
         checkOnScreen(&pages.mainPage());
@@ -165,7 +154,7 @@ private slots:
         if (screenSize().width() < 1920 || scale() != 1.0) {
             QSKIP("only on a screen with room for every page");
         }
-        Program program;
+        ProgramWithUnits program;
         PageSet& pages = program.pages;
         QCOMPARE(pages.mainPage().size(), QSize(608, 608));
         auto* advanced = child<Page>(&pages.mainPage(), QStringLiteral("TForm12"));

@@ -1,12 +1,12 @@
 #include "controls.h"
 #include "fakeroutes.h"
-#include "keptunits.h"
 #include "mainpage.h"
 #include "modal.h"
 #include "outbox.h"
 #include "page.h"
 #include "pageset.h"
 #include "pagetest.h"
+#include "programwithunits.h"
 #include "qrwindow.h"
 #include "scriptedquestions.h"
 #include "scriptedunitsfiles.h"
@@ -27,16 +27,9 @@ using namespace velmora::test;
 
 namespace {
 
-struct Program {
+struct Program : ProgramWithUnits {
     UnitsFixture units;
     ScriptedUnitsFiles files;
-    RecordingErrorBox errors;
-    FakeFinder finder;
-    Outbox outbox{finder};
-    ScriptedQuestions questions;
-    KeptUnits kept;
-    std::unique_ptr<RegisterAccess> access = kept.makeAccess();
-    PageSet pages{errors, Sending{outbox, questions}, access.get()};
     SmsLogWindow log{outbox.log()};
     // The units window and its dialog, beside the windows the pages open.
     UnitsWindow* unitsWindow =
