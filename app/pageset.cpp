@@ -41,8 +41,10 @@ PageSet::PageSet(ErrorBox& errors, std::optional<Sending> sending, RegisterAcces
     form7_ = new TForm7(iku, errors, owner);
     form8_ = new TForm8(iku, errors, owner);
     form11_ = new Tform11(iku, errors, owner);
-    form12_ = new TForm12(errors, {form2_, form3_, form8_, form4_, form5_, form7_, form11_, form6_}, &*handoff_, owner);
-    form13_ = new TForm13(errors, &*handoff_, owner);
+    UnitsHandoff* unitsHandoff = registerWindows_ ? &*registerWindows_ : nullptr;
+    form12_ = new TForm12(errors, {form2_, form3_, form8_, form4_, form5_, form7_, form11_, form6_}, &*handoff_,
+                          unitsHandoff, owner);
+    form13_ = new TForm13(errors, &*handoff_, unitsHandoff, owner);
 
     for (Page* page : owner->findChildren<Page*>(Qt::FindDirectChildrenOnly)) {
         QObject::connect(page, &Page::built, page, [this, page] { shareHandoff(*page); });

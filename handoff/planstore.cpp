@@ -2,11 +2,11 @@
 
 #include "plan.h"
 #include "planfile.h"
+#include "wholefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QSaveFile>
 
 namespace velmora {
 namespace {
@@ -55,13 +55,10 @@ QString DialogPlanFiles::chooseToSave(QWidget* parent)
 QString savePlan(const Plan& plan, const QString& path)
 {
     const std::string text = writePlanFile(entriesOf(plan));
-    QSaveFile file(path);
-    // Qt 6.4's commit() may report success after a write the disk cut short; flush() does not.
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
-        !file.flush() || !file.commit()) {
+    if (const std::optional<QString> failure = writeWholeFile(path, text)) {
         return QStringLiteral("Nie udało się zapisać planu w pliku „%1”: %2. Poprzednia zawartość pliku pozostała bez "
                               "zmian.")
-            .arg(shown(path), file.errorString());
+            .arg(shown(path), *failure);
     }
     return {};
 }

@@ -40,7 +40,8 @@ void RegisterWindows::use(const Unit& unit)
     access_.book().readCode(
         unit, [self = QPointer<RegisterWindows>(this), name = unit.name](const KeyringReply& reply) {
             if (self != nullptr) {
-                emit self->unitUsed({name, reply.status == KeyringReply::Status::Done ? reply.secret : QString()});
+                self->used_ = UsedUnit{name, reply.status == KeyringReply::Status::Done ? reply.secret : QString()};
+                emit self->unitUsed(*self->used_);
             }
         });
 }

@@ -29,6 +29,7 @@ public:
 
     void showUnits() override;
     void watchUsedUnit(QObject* context, std::function<void(const UsedUnit&)> used) override;
+    std::optional<UsedUnit> usedUnit() const override { return used_; }
 
 signals:
     void unitUsed(const velmora::UsedUnit& unit);
@@ -43,6 +44,7 @@ private:
     HandoffWindows& handoff_;
     DialogUnitsFiles files_;
     UnitsWindow* window_ = nullptr;
+    std::optional<UsedUnit> used_;
 };
 
 } // namespace velmora

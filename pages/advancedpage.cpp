@@ -6,8 +6,8 @@
 #include "frames.h"
 #include "ikucode.h"
 #include "ikufield.h"
-#include "planbutton.h"
 #include "text.h"
+#include "unitsbutton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,9 +17,10 @@
 
 namespace velmora {
 
-TForm12::TForm12(ErrorBox& errors, const Targets& targets, CommandHandoff* handoff, QWidget* parent)
+TForm12::TForm12(ErrorBox& errors, const Targets& targets, CommandHandoff* handoff, UnitsHandoff* units,
+                 QWidget* parent)
     : Page("TForm12", QStringLiteral("ZAAWANSOWANE KONFIGUROWANIE SYSTEMU"), parent, {617, 548}), errors_(errors),
-      targets_(targets), handoff_(handoff)
+      targets_(targets), handoff_(handoff), units_(units)
 {}
 
 void TForm12::buildControls()
@@ -59,7 +60,7 @@ void TForm12::buildControls()
     for (const Entry& entry : entries) {
         layout->addWidget(makeEntry(entry));
     }
-    layout->addWidget(makePlanButton(this, handoff_), 0, Qt::AlignLeft);
+    layout->addLayout(makeUnitsRow(this, handoff_, units_, Edit1));
 
     layout->addStretch();
     layOut(layout,

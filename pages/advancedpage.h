@@ -11,6 +11,7 @@ namespace velmora {
 
 class CommandHandoff;
 class ErrorBox;
+class UnitsHandoff;
 
 // The hub of the configuration pages. The IKU code typed here is read by every configuration page at the
 // moment it composes; each entry opens its page only while the code is whole.
@@ -30,8 +31,10 @@ public:
         Page* parameters;
     };
 
-    // With `handoff`, the page offers the plan of commands sent one after another.
-    TForm12(ErrorBox& errors, const Targets& targets, CommandHandoff* handoff = nullptr, QWidget* parent = nullptr);
+    // With `handoff`, the page offers the plan of commands sent one after another; with `units`, the installer's
+    // units, whose chosen one's code comes into the IKU field.
+    TForm12(ErrorBox& errors, const Targets& targets, CommandHandoff* handoff = nullptr, UnitsHandoff* units = nullptr,
+            QWidget* parent = nullptr);
 
     // The IKU field's text as it stands now.
     std::string ikuCode() const;
@@ -53,6 +56,7 @@ private:
     ErrorBox& errors_;
     Targets targets_;
     CommandHandoff* handoff_;
+    UnitsHandoff* units_;
     QLineEdit* Edit1 = nullptr;
 };
 

@@ -6,11 +6,11 @@
 #include "fieldguard.h"
 #include "frames.h"
 #include "ikufield.h"
-#include "planbutton.h"
 #include "radiogroup.h"
 #include "smscentre.h"
 #include "smsoperator.h"
 #include "text.h"
+#include "unitsbutton.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -61,11 +61,11 @@ constexpr Presentation kPresentation = Presentation::FreshEnablingLast;
 
 } // namespace
 
-TForm13::TForm13(ErrorBox& errors, CommandHandoff* handoff, QWidget* parent)
+TForm13::TForm13(ErrorBox& errors, CommandHandoff* handoff, UnitsHandoff* units, QWidget* parent)
     : ComposingPage("TForm13", QStringLiteral("NIEZBĘDNE KROKI PPRZY PIERWSZYM URUCHOMIENIU SYSTEMU"),
                     {"Label15", "Label21", "Edit2"}, [this] { return toUtf8(Edit3->text()); }, errors, parent,
                     {871, 755}),
-      handoff_(handoff)
+      handoff_(handoff), units_(units)
 {
     applyPageLook(this, Qt::black);
 }
@@ -76,7 +76,7 @@ void TForm13::buildControls()
 
     auto* left = new QVBoxLayout;
     left->addWidget(makeIkuArea());
-    left->addWidget(makePlanButton(this, handoff_), 0, Qt::AlignLeft);
+    left->addLayout(makeUnitsRow(this, handoff_, units_, Edit3));
     left->addWidget(makeCentreArea(), 1);
     auto* right = new QVBoxLayout;
     right->addWidget(makeUsersArea());

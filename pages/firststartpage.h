@@ -15,6 +15,7 @@ namespace velmora {
 
 class CommandHandoff;
 class RadioGroup;
+class UnitsHandoff;
 
 // Leads a new installation through the SMS centre, the user numbers and a keypad code. It has an IKU field of
 // its own, so it can be used before the advanced configuration is ever opened.
@@ -22,8 +23,10 @@ class TForm13 final : public ComposingPage {
     Q_OBJECT
 
 public:
-    // With `handoff`, the page offers the plan of commands sent one after another.
-    explicit TForm13(ErrorBox& errors, CommandHandoff* handoff = nullptr, QWidget* parent = nullptr);
+    // With `handoff`, the page offers the plan of commands sent one after another; with `units`, the installer's
+    // units, whose chosen one's code comes into the IKU field.
+    explicit TForm13(ErrorBox& errors, CommandHandoff* handoff = nullptr, UnitsHandoff* units = nullptr,
+                     QWidget* parent = nullptr);
 
 protected:
     void buildControls() override;
@@ -48,6 +51,7 @@ private:
     void showInstructions();
 
     CommandHandoff* handoff_;
+    UnitsHandoff* units_;
     QLineEdit* Edit3 = nullptr;
     RadioGroup* RadioGroup1 = nullptr;
     QLineEdit* Edit1 = nullptr;

@@ -1,10 +1,10 @@
 #include "unitsfile.h"
 
 #include "unitscsv.h"
+#include "wholefile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <map>
 
 namespace velmora {
@@ -99,13 +99,10 @@ QString exportUnits(UnitRegister& units, const QString& path)
             {listed.unit.name.toStdString(), listed.unit.number.toStdString(), listed.unit.notes.toStdString()});
     }
     const std::string text = writeUnitsCsv(records);
-    QSaveFile file(path);
-    // Qt 6.4's commit() may report success after a write the disk cut short; flush() does not.
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
-        !file.flush() || !file.commit()) {
+    if (const std::optional<QString> failure = writeWholeFile(path, text)) {
         return QStringLiteral("Nie udało się zapisać central w pliku „%1”: %2. Poprzednia zawartość pliku pozostała "
                               "bez zmian.")
-            .arg(shown(path), file.errorString());
+            .arg(shown(path), *failure);
     }
     return {};
 }

@@ -1,8 +1,10 @@
 #include "unitsbutton.h"
 
 #include "controls.h"
+#include "planbutton.h"
 #include "unitshandoff.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,13 +43,31 @@ QLabel* makeCurrentUnit(QWidget* parent, UnitsHandoff* units, QLineEdit* ikuFiel
         label->hide();
         return label;
     }
-    units->watchUsedUnit(label, [label, ikuField](const UsedUnit& unit) {
+    const auto use = [label, ikuField](const UsedUnit& unit) {
         if (!unit.code.isEmpty()) {
             ikuField->setText(unit.code);
         }
         label->setText(describeUnit(unit));
-    });
+    };
+    if (const std::optional<UsedUnit> chosen = units->usedUnit()) {
+        use(*chosen);
+    }
+    units->watchUsedUnit(label, use);
     return label;
+}
+
+QBoxLayout* makeUnitsRow(QWidget* parent, CommandHandoff* handoff, UnitsHandoff* units, QLineEdit* ikuField)
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(makePlanButton(parent, handoff));
+    row->addWidget(makeUnitsButton(parent, units));
+    QLabel* current = makeCurrentUnit(parent, units, ikuField);
+    // A long name wraps rather than widening the page.
+    current->setWordWrap(true);
+    row->addWidget(current, 1);
+    // Without the label, the buttons keep their widths.
+    row->addStretch();
+    return row;
 }
 
 } // namespace velmora

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QObject;
 
@@ -24,6 +25,8 @@ public:
     virtual void showUnits() = 0;
     // Calls `used` each time a unit is chosen, for as long as `context` lives.
     virtual void watchUsedUnit(QObject* context, std::function<void(const UsedUnit&)> used) = 0;
+    // The unit chosen last, if one was: pages make their controls when first shown, which may be after the choice.
+    virtual std::optional<UsedUnit> usedUnit() const = 0;
 
 protected:
     UnitsHandoff() = default;

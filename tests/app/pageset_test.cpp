@@ -7,6 +7,7 @@
 #include "pageset.h"
 #include "pagetest.h"
 #include "plan.h"
+#include "programwithunits.h"
 #include "qrwindow.h"
 #include "recordingerrorbox.h"
 #include "scriptedquestions.h"
@@ -16,9 +17,11 @@
 
 #include <QAbstractItemView>
 #include <QBackingStore>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
 
 using namespace velmora;
 using velmora::test::bandWithCommand;
@@ -277,6 +280,36 @@ private slots:
         });
     }
 
+    // "Użyj" on the first steps page reaches the hub too, although the hub makes its controls only when first shown.
+    void aUnitUsedBeforeAPageIsFirstShownReachesIt()
+    {
+        test::ProgramWithUnits program;
+        PageSet& pages = program.pages;
+        const Unit unit =
+            std::get<Unit>(program.access->units().add({QStringLiteral("Dom"), QStringLiteral("48601123456"), {}}));
+        program.kept.keyring.entries[unit.codeKey] = QStringLiteral("7395");
+        auto* firstSteps = test::child<Page>(&pages.mainPage(), QStringLiteral("TForm13"));
+        auto* hub = test::child<TForm12>(&pages.mainPage(), QStringLiteral("TForm12"));
+        firstSteps->ensureBuilt();
+        QVERIFY(hub->findChild<QLineEdit*>(QStringLiteral("Edit1")) == nullptr);
+
+        ModalWatcher watcher([](QWidget* window) {
+            test::child<QTableView>(window, QStringLiteral("UnitsList"))->selectRow(0);
+            test::child<QPushButton>(window, QStringLiteral("UnitUse"))->click();
+        });
+        test::child<QPushButton>(firstSteps, QStringLiteral("UnitsButton"))->click();
+        QCOMPARE(watcher.seen(), QStringList{QStringLiteral("UnitsWindow")});
+        QTRY_COMPARE(test::child<QLineEdit>(firstSteps, QStringLiteral("Edit3"))->text(), QStringLiteral("7395"));
+        QCOMPARE(hub->ikuCode(), std::string());
+
+        hub->ensureBuilt();
+        QCOMPARE(hub->ikuCode(), std::string("7395"));
+        for (Page* page : {firstSteps, static_cast<Page*>(hub)}) {
+            QCOMPARE(test::child<QLabel>(page, QStringLiteral("CurrentUnit"))->text(), QStringLiteral("Centrala: Dom"));
+        }
+        QVERIFY(program.errors.reports().empty());
+    }
+
     void withoutSendingThereIsNoPlan()
     {
         RecordingErrorBox errors;
@@ -284,6 +317,8 @@ private slots:
         auto* hub = test::child<Page>(&pages.mainPage(), QStringLiteral("TForm12"));
         hub->ensureBuilt();
         QVERIFY(test::child<QPushButton>(hub, QStringLiteral("PlanButton"))->isHidden());
+        QVERIFY(test::child<QPushButton>(hub, QStringLiteral("UnitsButton"))->isHidden());
+        QVERIFY(test::child<QLabel>(hub, QStringLiteral("CurrentUnit"))->isHidden());
         DisplayBand* band = bandWithCommand(pages, "TForm3", "1234#SM#10000#");
         QVERIFY(test::child<QPushButton>(band, QStringLiteral("PlanAddButton"))->isHidden());
     }

@@ -9,6 +9,7 @@
 #include "pagetest.h"
 #include "plan.h"
 #include "planwindow.h"
+#include "programwithunits.h"
 #include "scriptedquestions.h"
 #include "scriptedunitsfiles.h"
 #include "sendwindow.h"
@@ -79,11 +80,8 @@ private slots:
 
     void noWindowIsLargerThanTheScreenAndEveryControlCanBeReached()
     {
-        RecordingErrorBox errors;
-        FakeFinder finder;
-        Outbox outbox(finder);
-        ScriptedQuestions questions;
-        PageSet pages(errors, Sending{outbox, questions});
+        ProgramWithUnits program;
+        PageSet& pages = program.pages;
         pages.mainPage().show();
         checkOnScreen(&pages.mainPage());
         for (Page* page : pages.mainPage().findChildren<Page*>()) {
@@ -156,11 +154,8 @@ private slots:
         if (screenSize().width() < 1920 || scale() != 1.0) {
             QSKIP("only on a screen with room for every page");
         }
-        RecordingErrorBox errors;
-        FakeFinder finder;
-        Outbox outbox(finder);
-        ScriptedQuestions questions;
-        PageSet pages(errors, Sending{outbox, questions});
+        ProgramWithUnits program;
+        PageSet& pages = program.pages;
         QCOMPARE(pages.mainPage().size(), QSize(608, 608));
         auto* advanced = child<Page>(&pages.mainPage(), QStringLiteral("TForm12"));
         advanced->prepare();

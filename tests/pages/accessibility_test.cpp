@@ -6,6 +6,7 @@
 #include "page.h"
 #include "pageset.h"
 #include "pagetest.h"
+#include "programwithunits.h"
 #include "qrwindow.h"
 #include "scriptedquestions.h"
 #include "scriptedunitsfiles.h"
@@ -26,14 +27,9 @@ using namespace velmora::test;
 
 namespace {
 
-struct Program {
+struct Program : ProgramWithUnits {
     UnitsFixture units;
     ScriptedUnitsFiles files;
-    RecordingErrorBox errors;
-    FakeFinder finder;
-    Outbox outbox{finder};
-    ScriptedQuestions questions;
-    PageSet pages{errors, Sending{outbox, questions}};
     SmsLogWindow log{outbox.log()};
     // The units window and its dialog, beside the windows the pages open.
     UnitsWindow* unitsWindow =
@@ -165,6 +161,12 @@ private slots:
         QTest::newRow("door module") << "TForm8"
                                      << "Button8"
                                      << "Treść SMS: Usunięcie modułu drzwi z systemu";
+        QTest::newRow("units on the hub") << "TForm12"
+                                          << "UnitsButton"
+                                          << "Centrale";
+        QTest::newRow("units on the first steps") << "TForm13"
+                                                  << "UnitsButton"
+                                                  << "Centrale";
         QTest::newRow("back button") << "TForm13"
                                      << "SpeedButton1"
                                      << "WSTECZ";

@@ -1,5 +1,8 @@
+#include "fakeroutes.h"
+#include "keptunits.h"
 #include "mainpage.h"
 #include "modal.h"
+#include "outbox.h"
 #include "page.h"
 #include "pageset.h"
 #include "pagetest.h"
@@ -77,9 +80,21 @@ bool tabTo(const QString& name)
     return false;
 }
 
+// The program without sending, or with sending and the installer's units, which add their buttons to the pages that
+// hold the IKU code.
 struct Program {
+    explicit Program(bool withUnits = false)
+        : pages(errors, withUnits ? std::optional<Sending>(Sending{outbox, questions}) : std::nullopt,
+                withUnits ? access.get() : nullptr)
+    {}
+
+    KeptUnits units;
+    std::unique_ptr<RegisterAccess> access = units.makeAccess();
     RecordingErrorBox errors;
-    PageSet pages{errors};
+    FakeFinder finder;
+    Outbox outbox{finder};
+    ScriptedQuestions questions;
+    PageSet pages;
 
     Page* page(const QString& name) const { return child<Page>(&pages.mainPage(), name); }
 };
@@ -97,46 +112,64 @@ private slots:
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("order");
+        QTest::addColumn<bool>("withUnits");
         QTest::newRow("first start-up") << "TForm13"
-                                        << "Edit3,Item0,Button1,Edit4-8,Button2,CheckBox1-10,Button5,SpeedButton1";
+                                        << "Edit3,Item0,Button1,Edit4-8,Button2,CheckBox1-10,Button5,SpeedButton1"
+                                        << false;
+        QTest::newRow("first start-up, the plan and the units under the code")
+            << "TForm13"
+            << "Edit3,PlanButton,UnitsButton,Item0,Button1,Edit4-8,Button2,CheckBox1-10,Button5,SpeedButton1" << true;
         QTest::newRow("advanced") << "TForm12"
                                   << "Edit1,SpeedButton3,SpeedButton4,SpeedButton8,SpeedButton5,SpeedButton6,"
-                                     "SpeedButton7,SpeedButton9,SpeedButton10,SpeedButton1";
+                                     "SpeedButton7,SpeedButton9,SpeedButton10,SpeedButton1"
+                                  << false;
+        QTest::newRow("advanced, the plan and the units after the entries")
+            << "TForm12"
+            << "Edit1,SpeedButton3,SpeedButton4,SpeedButton8,SpeedButton5,SpeedButton6,SpeedButton7,SpeedButton9,"
+               "SpeedButton10,PlanButton,UnitsButton,SpeedButton1"
+            << true;
         QTest::newRow("sms centre") << "TForm2"
-                                    << "Item0,Button1,SpeedButton3";
+                                    << "Item0,Button1,SpeedButton3" << false;
         QTest::newRow("user numbers starts in its left column")
             << "TForm3"
-            << "Edit1-5,Button1,CheckBox1-5,Button2,CheckBox6-10,Button3,CheckBox11-15,Button4,Edit6,SpeedButton1";
+            << "Edit1-5,Button1,CheckBox1-5,Button2,CheckBox6-10,Button3,CheckBox11-15,Button4,Edit6,SpeedButton1"
+            << false;
         QTest::newRow("detectors") << "TForm4"
                                    << "CheckBox1-8,Button1,CheckBox11-18,Button2,CheckBox21-28,Button3,CheckBox31-38,"
                                       "Button4,CheckBox41-48,Button5,CheckBox9-10,Button6,CheckBox19-20,Button7,"
-                                      "CheckBox29-30,Button8,SpeedButton2";
+                                      "CheckBox29-30,Button8,SpeedButton2"
+                                   << false;
         QTest::newRow("detector names")
             << "TForm5"
             << "Edit1,Button1,Edit2,Button4,Edit3,Button5,Edit4,Button6,Edit5,Button7,Edit6,Button8,Edit7,Button9,"
-               "Edit8,Button10,CheckBox1-8,Button13,Edit11,Button3,Edit12,SpeedButton1";
+               "Edit8,Button10,CheckBox1-8,Button13,Edit11,Button3,Edit12,SpeedButton1"
+            << false;
         QTest::newRow("parameters") << "TForm6"
                                     << "Edit1,Button1,Edit2,Button2,Edit3,Button3,Edit4,Button4,Edit5,Button5,Edit6,"
                                        "Button6,CheckBox11,Button10,Button11,Button14,CheckBox1-10,Button9,Edit7,"
-                                       "SpeedButton1";
+                                       "SpeedButton1"
+                                    << false;
         QTest::newRow("user names") << "TForm7"
                                     << "Edit1,Button1,Edit2,Button2,Edit3,Button3,Edit4,Button4,Edit5,Button5,Edit6,"
                                        "Button6,Edit7,Button7,Edit8,Button8,Edit9,Button9,Edit11,Button11,"
-                                       "CheckBox1-10,Button10,Edit10,SpeedButton1";
+                                       "CheckBox1-10,Button10,Edit10,SpeedButton1"
+                                    << false;
         QTest::newRow("remote controls: boxes before their button")
             << "TForm8"
             << "CheckBox1-10,Button1,Button2,CheckBox21-30,Button4,CheckBox11-20,Button5,Button3,CheckBox31-40,"
-               "Button6,Button7,Button8,SpeedButton1";
+               "Button6,Button7,Button8,SpeedButton1"
+            << false;
         QTest::newRow("test messages: the text before its button")
             << "Tform11"
-            << "Edit1-3,Button1,Edit4-5,Button2,Button3,Button4,Edit6,SpeedButton1";
+            << "Edit1-3,Button1,Edit4-5,Button2,Button3,Button4,Edit6,SpeedButton1" << false;
     }
 
     void tabFollowsTheLayout()
     {
         QFETCH(QString, page);
         QFETCH(QString, order);
-        Program program;
+        QFETCH(bool, withUnits);
+        Program program(withUnits);
         QStringList cycle;
         ModalWatcher watcher([&](QWidget* shown) { cycle = tabCycle(shown); });
         program.page(page)->showModally();

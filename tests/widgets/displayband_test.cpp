@@ -1,7 +1,7 @@
-#include "commandhandoff.h"
 #include "controls.h"
 #include "displayband.h"
 #include "recordingerrorbox.h"
+#include "recordinghandoff.h"
 #include "testmain.h"
 
 #include <QClipboard>
@@ -12,6 +12,7 @@
 
 using namespace velmora;
 using velmora::test::RecordingErrorBox;
+using velmora::test::RecordingHandoff;
 
 namespace {
 
@@ -24,33 +25,6 @@ struct Band {
 
     bool complete() const { return result && copy && qr && length; }
     void show(const char* message) { band.showCommand({message, "Tytuł", "Wyślij"}); }
-};
-
-// Remembers what the band handed on.
-class RecordingHandoff final : public CommandHandoff {
-public:
-    explicit RecordingHandoff(bool canSend) : canSend_(canSend) {}
-
-    void showQrCode(const QString& command) override { handed << QStringLiteral("QR ") + command; }
-    bool canSend() const override { return canSend_; }
-    void send(const QString& title, const QString& command) override
-    {
-        handed << QStringLiteral("SMS ") + title + QLatin1Char(' ') + command;
-    }
-    int addToPlan(const QString& title, const QString& command) override
-    {
-        handed << QStringLiteral("PLAN ") + title + QLatin1Char(' ') + command;
-        return refusePlan ? 0 : int(handed.size());
-    }
-    int planCount() const override { return 0; }
-    void showPlan() override {}
-    void watchPlanCount(QObject*, std::function<void(int)>) override {}
-
-    QStringList handed;
-    bool refusePlan = false;
-
-private:
-    bool canSend_;
 };
 
 } // namespace
