@@ -119,11 +119,7 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestio
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &PlanWindow::updateControls);
     connect(&targets_, &PlanTargets::listChanged, this, &PlanWindow::onListChanged);
     connect(&targets_, &PlanTargets::changed, this, &PlanWindow::updateControls);
-    connect(&targets_, &PlanTargets::resumed, this, [this] {
-        if (send_->isEnabled()) {
-            send();
-        }
-    });
+    connect(&targets_, &PlanTargets::resumed, this, &PlanWindow::send);
     connect(iku_, &QLineEdit::textChanged, this, &PlanWindow::takeIku);
     connect(&plan_, &Plan::ikuChanged, iku_, [this](const QString& iku) {
         if (iku_->text() != iku) {
@@ -215,11 +211,6 @@ void PlanWindow::onListChanged()
         selectRow(0);
     }
     updateControls();
-}
-
-bool PlanWindow::isSending() const
-{
-    return plan_.isSending() || targets_.isSending();
 }
 
 void PlanWindow::moveSelected(bool up)

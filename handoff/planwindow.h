@@ -50,7 +50,7 @@ private:
     void onListChanged();
     std::vector<ToSend> toSend(bool unsentOnly) const;
     void sendToUnits();
-    bool isSending() const;
+    bool isSending() const { return plan_.isSending() || targets_.isSending(); }
     void moveSelected(bool up);
     void removeSelected();
     void refreshRoutes();

@@ -68,7 +68,7 @@ struct Fixture {
     }
 
     Program& p() { return *program; }
-    // The program ends as if killed, and starts again on the same register.
+    // The program ends as if killed and starts again on the same register.
     void restart()
     {
         program.reset();
@@ -214,8 +214,7 @@ private slots:
         QVERIFY(f.p().errors.messages().isEmpty());
     }
 
-    // Each unit goes with its own code and number; the unit without a code is skipped; a unit cannot be taken out
-    // while the plan goes.
+    // Each unit with its own code and number, one without a code skipped; no unit taken out while the plan goes.
     void theTargetsShowEachUnitsStateAsTheRunGoes()
     {
         Fixture f;
@@ -250,8 +249,7 @@ private slots:
                                           "+48601000002 8264#L#10#"}));
     }
 
-    // "Zatrzymaj" lets the messages on their way finish; the run is kept, and the next opening does not offer it as
-    // unfinished, since it is this run's own.
+    // "Zatrzymaj" lets the messages on their way finish; the next opening does not offer this run's own as unfinished.
     void stopLetsTheMessagesOnTheirWayFinish()
     {
         Fixture f;
