@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plan.h"
 #include "planstore.h"
 #include "plantargets.h"
 #include "sendchoice.h"
@@ -16,7 +17,6 @@ namespace velmora {
 
 class ErrorBox;
 class Outbox;
-class Plan;
 class SendQuestions;
 class UnitsRunAccess;
 
