@@ -28,7 +28,7 @@ PageSet::PageSet(ErrorBox& errors, std::optional<Sending> sending, RegisterAcces
         TForm1::Choices{[this] { form13_->showModally(); }, [this] { form12_->showModally(); }});
     const IkuSource iku = [this] { return ikuCode(); };
     QWidget* owner = form1_.get();
-    handoff_.emplace(owner, errors, sending);
+    handoff_.emplace(owner, errors, sending, units);
     askBeforeClosing(owner, [this] { return handoff_->mayClose(); });
     if (sending && units != nullptr) {
         registerWindows_.emplace(owner, *units, errors, sending->questions, *handoff_);

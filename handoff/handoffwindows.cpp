@@ -9,9 +9,13 @@
 
 namespace velmora {
 
-HandoffWindows::HandoffWindows(QWidget* owner, ErrorBox& errors, std::optional<Sending> sending)
+HandoffWindows::HandoffWindows(QWidget* owner, ErrorBox& errors, std::optional<Sending> sending, RegisterAccess* units)
     : owner_(owner), errors_(errors), sending_(sending)
-{}
+{
+    if (sending_ && units != nullptr) {
+        runs_.emplace(*units, sending_->outbox);
+    }
+}
 
 void HandoffWindows::showQrCode(const QString& command)
 {
@@ -83,7 +87,8 @@ void HandoffWindows::showPlan()
     }
     makeWindows();
     if (planWindow_ == nullptr) {
-        planWindow_ = new PlanWindow(plan(), sending_->outbox, errors_, sending_->questions, planFiles_, owner_);
+        planWindow_ = new PlanWindow(plan(), sending_->outbox, errors_, sending_->questions, planFiles_,
+                                     runs_ ? &*runs_ : nullptr, owner_);
         keepAlike(sendWindow_->numberField(), planWindow_->numberField());
     }
     planWindow_->showPlan();
@@ -100,10 +105,12 @@ void HandoffWindows::watchPlanCount(QObject* context, std::function<void(int)> c
 
 bool HandoffWindows::mayClose()
 {
+    // A run to units goes only from the plan's window, so there is a plan while it goes.
+    const bool toUnits = runs_ && runs_->isSending();
     if (plan_ == nullptr) {
         return true;
     }
-    if (plan_->isSending()) {
+    if (plan_->isSending() || toUnits) {
         const QString lost = plan_->hasUnsavedRows()
                                  ? QStringLiteral(" Polecenia, które nie zostały wysłane ani zapisane, przepadną.")
                                  : QString();
@@ -113,6 +120,9 @@ bool HandoffWindows::mayClose()
             return false;
         }
         plan_->stop();
+        if (runs_) {
+            runs_->stop();
+        }
         return true;
     }
     return !plan_->hasUnsavedRows() ||

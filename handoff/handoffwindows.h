@@ -2,6 +2,7 @@
 
 #include "commandhandoff.h"
 #include "planwindow.h"
+#include "unitsrunaccess.h"
 
 #include <QPointer>
 #include <optional>
@@ -16,6 +17,7 @@ class ErrorBox;
 class Outbox;
 class Plan;
 class QrWindow;
+class RegisterAccess;
 class SendQuestions;
 class SendWindow;
 
@@ -26,11 +28,12 @@ struct Sending {
 };
 
 // One QR window and, with `sending`, one send window and one plan for every page. They share the unit's number, so
-// it is typed once per run, in any of them. The plan and its window are made when first used.
+// it is typed once per run, in any of them. The plan and its window are made when first used; with the register of
+// `units`, the plan can go to many units at once.
 class HandoffWindows final : public CommandHandoff {
 public:
     // The windows are made as children of `owner`.
-    HandoffWindows(QWidget* owner, ErrorBox& errors, std::optional<Sending> sending);
+    HandoffWindows(QWidget* owner, ErrorBox& errors, std::optional<Sending> sending, RegisterAccess* units = nullptr);
 
     // Makes the windows, once; handing a command on does it too.
     void makeWindows();
@@ -46,8 +49,8 @@ public:
     void showPlan() override;
     void watchPlanCount(QObject* context, std::function<void(int)> changed) override;
 
-    // Whether the program may close now: asks first while the plan is being sent, or while it has rows neither sent
-    // nor saved; "Nie" keeps it open. A plan in flight stops after the message on its way.
+    // Whether the program may close now: asks first while the plan is being sent, to one unit or to many, or while it
+    // has rows neither sent nor saved; "Nie" keeps it open. A plan in flight stops after the messages on their way.
     bool mayClose();
 
 private:
@@ -56,6 +59,7 @@ private:
     QWidget* owner_;
     ErrorBox& errors_;
     std::optional<Sending> sending_;
+    std::optional<UnitsRunAccess> runs_;
     QrWindow* qrWindow_ = nullptr;
     SendWindow* sendWindow_ = nullptr;
     Plan* plan_ = nullptr;

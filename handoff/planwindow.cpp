@@ -11,6 +11,7 @@
 #include "rowtable.h"
 #include "screenfit.h"
 #include "sendquestions.h"
+#include "unitsrun.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -26,25 +27,30 @@
 namespace velmora {
 namespace {
 
-QTableView* makeList(QWidget* parent, Plan& plan)
+// Fixed widths but the command's, which takes the room left: a plan of hundreds of rows is shown without measuring
+// each of them.
+void sizeColumns(QTableView* list)
 {
-    QTableView* list = makeRowTable(parent, "PlanList", QStringLiteral("Polecenia planu"), plan);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Fixed widths but the command's, which takes the room left: a plan of hundreds of rows is shown without
-    // measuring each of them.
     QHeaderView* header = list->horizontalHeader();
     header->setStretchLastSection(false);
     header->resizeSection(Plan::Position, 40);
     header->resizeSection(Plan::Title, 280);
     header->resizeSection(Plan::State, 200);
     header->setSectionResizeMode(Plan::Command, QHeaderView::Stretch);
+}
+
+QTableView* makeList(QWidget* parent, Plan& plan)
+{
+    QTableView* list = makeRowTable(parent, "PlanList", QStringLiteral("Polecenia planu"), plan);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    sizeColumns(list);
     return list;
 }
 
 } // namespace
 
 PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestions& questions, PlanFiles& files,
-                       QWidget* parent)
+                       UnitsRunAccess* units, QWidget* parent)
     : QDialog(parent), plan_(plan), outbox_(outbox), errors_(errors), questions_(questions), files_(files),
       list_(makeList(this, plan)), up_(makeButton(this, "PlanUp", QStringLiteral("W górę"),
                                                   QStringLiteral("Przesuwa wybrane polecenie o jedno wyżej"))),
@@ -59,7 +65,7 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestio
                        QStringLiteral("Wysyła po kolei polecenia planu, które jeszcze nie zostały wysłane"))),
       stop_(makeButton(this, "PlanStop", QStringLiteral("Zatrzymaj"),
                        QStringLiteral("Kończy wysyłanie po wiadomości, która jest w drodze"))),
-      status_(makeLabel(this, "PlanStatus", QString())),
+      status_(makeLabel(this, "PlanStatus", QString())), targets_(this, list_, plan, units, errors, questions),
       save_(makeButton(this, "PlanSave", QStringLiteral("Zapisz plan…"),
                        QStringLiteral("Zapisuje polecenia planu do pliku, bez kodu IKU"))),
       open_(makeButton(this, "PlanOpen", QStringLiteral("Otwórz plan…"),
@@ -83,6 +89,7 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestio
     rowButtons->addWidget(up_);
     rowButtons->addWidget(down_);
     rowButtons->addWidget(remove_);
+    targets_.addRowButtons(rowButtons);
     rowButtons->addStretch(1);
     auto* rows = new QHBoxLayout;
     rows->addWidget(list_, 1);
@@ -94,11 +101,13 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestio
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(open_);
     buttons->addWidget(save_);
+    buttons->addWidget(targets_.unitsButton());
     buttons->addStretch(1);
     buttons->addWidget(send_);
     buttons->addWidget(stop_);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
+    targets_.addTo(layout);
     layout->addLayout(rows, 1);
     layout->addLayout(form);
     layout->addWidget(status_);
@@ -108,6 +117,9 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestio
     connect(down_, &QPushButton::clicked, this, [this] { moveSelected(false); });
     connect(remove_, &QPushButton::clicked, this, &PlanWindow::removeSelected);
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &PlanWindow::updateControls);
+    connect(&targets_, &PlanTargets::listChanged, this, &PlanWindow::onListChanged);
+    connect(&targets_, &PlanTargets::changed, this, &PlanWindow::updateControls);
+    connect(&targets_, &PlanTargets::resumed, this, &PlanWindow::send);
     connect(iku_, &QLineEdit::textChanged, this, &PlanWindow::takeIku);
     connect(&plan_, &Plan::ikuChanged, iku_, [this](const QString& iku) {
         if (iku_->text() != iku) {
@@ -117,7 +129,10 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestio
     });
     choice_.whenChanged(this, &PlanWindow::updateControls);
     connect(send_, &QPushButton::clicked, this, &PlanWindow::send);
-    connect(stop_, &QPushButton::clicked, &plan_, &Plan::stop);
+    connect(stop_, &QPushButton::clicked, this, [this] {
+        plan_.stop();
+        targets_.stop();
+    });
     connect(open_, &QPushButton::clicked, this, &PlanWindow::openFile);
     connect(save_, &QPushButton::clicked, this, &PlanWindow::saveFile);
     connect(close, &QPushButton::clicked, this, &PlanWindow::reject);
@@ -131,7 +146,7 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestio
     iku_->setText(plan_.iku());
     updateControls();
     setUpKeyboard(this);
-    fitToScreen(this, {760, 480});
+    fitToScreen(this, {860, 600});
 }
 
 void PlanWindow::showPlan()
@@ -141,19 +156,21 @@ void PlanWindow::showPlan()
         outbox_.start();
     }
     refreshRoutes();
-    if (plan_.rowCount() > 0 && selectedRow() < 0) {
+    if (list_->model()->rowCount() > 0 && selectedRow() < 0) {
         selectRow(0);
     }
     list_->setFocus();
+    targets_.offerUnfinished();
     exec();
 }
 
 void PlanWindow::reject()
 {
-    if (plan_.isSending() &&
+    if (isSending() &&
         questions_.ask(QStringLiteral("Plan jest w trakcie wysyłania. Zatrzymać go po wiadomości, która jest w "
                                       "drodze? Jeśli nie, wysyłanie będzie trwało po zamknięciu okna."))) {
         plan_.stop();
+        targets_.stop();
     }
     QDialog::reject();
 }
@@ -181,8 +198,19 @@ int PlanWindow::selectedRow() const
 
 void PlanWindow::selectRow(int row)
 {
-    list_->selectionModel()->setCurrentIndex(plan_.index(row, 0),
+    list_->selectionModel()->setCurrentIndex(list_->model()->index(row, 0),
                                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+// The list shows other rows: the selected unit's, or the plan's own.
+void PlanWindow::onListChanged()
+{
+    sizeColumns(list_);
+    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &PlanWindow::updateControls);
+    if (list_->model()->rowCount() > 0) {
+        selectRow(0);
+    }
+    updateControls();
 }
 
 void PlanWindow::moveSelected(bool up)
@@ -207,31 +235,37 @@ void PlanWindow::refreshRoutes()
     updateControls();
 }
 
+// With units chosen, each unit's own code and number go with the plan: the window's code and number are not used.
 void PlanWindow::updateControls()
 {
-    const bool sending = plan_.isSending();
+    const bool sending = isSending();
+    const bool units = targets_.hasUnits();
     const int row = selectedRow();
     up_->setEnabled(!sending && row > 0);
     down_->setEnabled(!sending && row >= 0 && row + 1 < plan_.rowCount());
     remove_->setEnabled(!sending && row >= 0);
-    iku_->setEnabled(!sending);
+    iku_->setEnabled(!sending && !units);
+    numberField()->setEnabled(!units);
     choice_.routeBox()->setEnabled(!sending && !choice_.routeBox()->isEmpty());
     open_->setEnabled(!sending);
     save_->setEnabled(plan_.rowCount() > 0);
-    send_->setEnabled(plan_.canSend() && hasWholeIku() && choice_.isComplete());
+    send_->setEnabled(units ? !sending && plan_.rowCount() > 0 && choice_.routeBox()->chosen() != nullptr
+                            : plan_.canSend() && hasWholeIku() && choice_.isComplete());
     stop_->setEnabled(sending);
+    targets_.updateControls();
     showStatus();
 }
 
 void PlanWindow::showStatus()
 {
-    QString text = plan_.status();
+    const bool units = targets_.hasUnits();
+    QString text = units ? targets_.run().status() : plan_.status();
     QString cause;
-    if (text.isEmpty() && !plan_.isSending()) {
+    if (text.isEmpty() && !isSending()) {
         if (plan_.rowCount() == 0) {
             text = QStringLiteral("Plan jest pusty: polecenia dodaje przycisk „Do planu” pod poleceniem na każdej "
                                   "stronie.");
-        } else if (!hasWholeIku()) {
+        } else if (!units && !hasWholeIku()) {
             text = QStringLiteral("Wpisz kod IKU centrali, do której plan zostanie wysłany.");
         } else if (const RouteAbsence absence = choice_.absence(); !absence.text.isEmpty()) {
             text = absence.text;
@@ -242,20 +276,41 @@ void PlanWindow::showStatus()
     status_->setToolTip(cause);
 }
 
-void PlanWindow::send()
+// The plan's rows as the questions before sending name them.
+std::vector<ToSend> PlanWindow::toSend(bool unsentOnly) const
 {
-    if (!plan_.canSend() || !hasWholeIku()) {
-        return;
-    }
     std::vector<ToSend> rows;
     const std::vector<Plan::Item> items = plan_.items();
     for (int row = 0; row < plan_.rowCount(); ++row) {
-        if (plan_.isUnsent(row)) {
+        if (!unsentOnly || plan_.isUnsent(row)) {
             rows.push_back({items[row].title, items[row].command, row + 1});
         }
     }
-    if (const std::optional<Dispatch> dispatch = choice_.ask(rows)) {
+    return rows;
+}
+
+void PlanWindow::send()
+{
+    if (targets_.hasUnits()) {
+        sendToUnits();
+        return;
+    }
+    if (!plan_.canSend() || !hasWholeIku()) {
+        return;
+    }
+    if (const std::optional<Dispatch> dispatch = choice_.ask(toSend(true))) {
         plan_.send(dispatch->route, dispatch->number, wait_->isChecked(), dispatch->consented);
+    }
+}
+
+// Every row of the plan is asked about once, for all the units: each unit then gets only what never went to it.
+void PlanWindow::sendToUnits()
+{
+    if (isSending() || plan_.rowCount() == 0) {
+        return;
+    }
+    if (const std::optional<Dispatch> dispatch = choice_.askForRoute(toSend(false))) {
+        targets_.run().send(plan_.items(), dispatch->route, wait_->isChecked(), dispatch->consented);
     }
 }
 

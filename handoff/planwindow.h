@@ -1,6 +1,8 @@
 #pragma once
 
+#include "plan.h"
 #include "planstore.h"
+#include "plantargets.h"
 #include "sendchoice.h"
 
 #include <QDialog>
@@ -15,26 +17,29 @@ namespace velmora {
 
 class ErrorBox;
 class Outbox;
-class Plan;
 class SendQuestions;
+class UnitsRunAccess;
 
 // The plan of a unit's commands: its rows in the order they go, moved or removed while it is not being sent,
 // the IKU code they carry (taken once it is whole: rows never show part of one), the unit's number and the route,
-// and sending the rows not yet sent in one press.
+// and sending the rows not yet sent in one press. With `units`, the plan can go to units chosen from the register
+// instead, each with its own code and number (PlanTargets).
 class PlanWindow final : public QDialog {
     Q_OBJECT
 
 public:
     PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestions& questions, PlanFiles& files,
-               QWidget* parent = nullptr);
+               UnitsRunAccess* units = nullptr, QWidget* parent = nullptr);
 
-    // Shows the window modally; returns when it is closed. The first showing starts the search for routes.
+    // Shows the window modally; returns when it is closed. The first showing starts the search for routes; each
+    // offers a run to units the program did not finish.
     void showPlan();
 
     // The unit's number, digits only.
     QLineEdit* numberField() const { return choice_.numberField(); }
 
-    // Closing while the plan is being sent asks whether to stop after the message on its way.
+    // Closing while the plan is being sent, to one unit or to many, asks whether to stop after the messages on
+    // their way.
     void reject() override;
 
 private:
@@ -42,6 +47,10 @@ private:
     void takeIku();
     int selectedRow() const;
     void selectRow(int row);
+    void onListChanged();
+    std::vector<ToSend> toSend(bool unsentOnly) const;
+    void sendToUnits();
+    bool isSending() const { return plan_.isSending() || targets_.isSending(); }
     void moveSelected(bool up);
     void removeSelected();
     void refreshRoutes();
@@ -66,6 +75,7 @@ private:
     QPushButton* send_;
     QPushButton* stop_;
     QLabel* status_;
+    PlanTargets targets_;
     QPushButton* save_;
     QPushButton* open_;
     bool shownBefore_ = false;

@@ -7,10 +7,16 @@ namespace velmora {
 
 QTableView* makeRowTable(QWidget* parent, const char* name, const QString& accessibleName, QAbstractItemModel& model)
 {
+    QTableView* table = makeRowTable(parent, name, accessibleName);
+    table->setModel(&model);
+    return table;
+}
+
+QTableView* makeRowTable(QWidget* parent, const char* name, const QString& accessibleName)
+{
     auto* table = new QTableView(parent);
     table->setObjectName(QLatin1String(name));
     table->setAccessibleName(accessibleName);
-    table->setModel(&model);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setWordWrap(false);

@@ -96,15 +96,27 @@ std::optional<Dispatch> SendChoice::ask(std::span<const ToSend> commands) const
     if (!isComplete()) {
         return std::nullopt;
     }
+    std::optional<Dispatch> dispatch = askForRoute(commands);
+    if (dispatch) {
+        dispatch->number = QLatin1Char('+') + number_->text();
+    }
+    return dispatch;
+}
+
+std::optional<Dispatch> SendChoice::askForRoute(std::span<const ToSend> commands) const
+{
+    Route* route = route_->chosen();
+    if (route == nullptr) {
+        return std::nullopt;
+    }
     if (const QString wipe = wipeQuestion(commands); !wipe.isEmpty() && !questions_.confirmSending(wipe)) {
         return std::nullopt;
     }
-    Route* route = route_->chosen();
     const QString question = route->consentQuestion();
     if (!question.isEmpty() && !questions_.ask(question)) {
         return std::nullopt;
     }
-    return Dispatch{route, QLatin1Char('+') + number_->text(), !question.isEmpty()};
+    return Dispatch{route, {}, !question.isEmpty()};
 }
 
 } // namespace velmora

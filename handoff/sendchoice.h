@@ -77,6 +77,9 @@ public:
     // ("Wyślij" or "Anuluj"), then the route's consent question, if it has one. Nothing when the choice is not
     // complete or the user said no.
     std::optional<Dispatch> ask(std::span<const ToSend> commands) const;
+    // The same questions for commands that go to units whose numbers are known elsewhere: only the route need be
+    // chosen, and the dispatch has no number.
+    std::optional<Dispatch> askForRoute(std::span<const ToSend> commands) const;
 
 private:
     RouteFinder& finder_;

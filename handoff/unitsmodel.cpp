@@ -77,6 +77,14 @@ std::vector<qint64> UnitsModel::ticked()
     return ids;
 }
 
+void UnitsModel::setTicked(const std::vector<qint64>& unitIds)
+{
+    ticked_ = {unitIds.cbegin(), unitIds.cend()};
+    if (rowCount() > 0) {
+        emit dataChanged(index(0, Name), index(rowCount() - 1, Name), {Qt::CheckStateRole});
+    }
+}
+
 const UnitListing* UnitsModel::listingAt(int row) const
 {
     if (row < 0 || row >= rowCount()) {

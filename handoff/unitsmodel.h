@@ -42,6 +42,8 @@ public:
     void setTickable(bool tickable);
     // The ticked units still in the register, by name.
     std::vector<qint64> ticked();
+    // Ticks these units, and no others.
+    void setTicked(const std::vector<qint64>& unitIds);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -16,6 +16,7 @@
 #include "smslogwindow.h"
 #include "testmain.h"
 #include "unitsfixture.h"
+#include "unitspicker.h"
 #include "unitswindow.h"
 
 #include <QFile>
@@ -146,6 +147,20 @@ private slots:
         });
         window.showUnits();
         QCOMPARE(watcher.seen(), QStringList{QStringLiteral("UnitsWindow")});
+    }
+
+    // The units picker over a long list of units.
+    void theUnitsPickerFitsTheScreen()
+    {
+        UnitsFixture units;
+        for (int i = 0; i < 40; ++i) {
+            units.addUnit(QStringLiteral("Centrala przy ulicy Długiej %1").arg(i),
+                          QStringLiteral("486010000%1").arg(i, 2, 10, QLatin1Char('0')));
+        }
+        UnitsPicker picker(units.book, units.follows());
+        ModalWatcher watcher([this](QWidget* shown) { checkOnScreen(shown); });
+        picker.pick({});
+        QCOMPARE(watcher.seen(), QStringList{QStringLiteral("UnitsPicker")});
     }
 
     // Where the screen has room, pages open at their own sizes and show everything unscrolled.

@@ -10,6 +10,7 @@
 #include "scriptedunitsfiles.h"
 #include "testmain.h"
 #include "unitsfixture.h"
+#include "unitspicker.h"
 #include "unitswindow.h"
 
 #include <QAbstractButton>
@@ -201,6 +202,17 @@ private slots:
                                                     "UnitHistory,UnitsImport,UnitsExport,UnitsClose")));
         QCOMPARE(dialogCycle,
                  expand(QStringLiteral("UnitName,UnitNumber,UnitIku,UnitIkuShow,UnitNotes,UnitSave,UnitCancel")));
+    }
+
+    void theUnitsPickerTabsInReadingOrder()
+    {
+        UnitsFixture units;
+        units.addUnit(QStringLiteral("Dom"), kHouseNumber);
+        UnitsPicker picker(units.book, units.follows());
+        QStringList cycle;
+        ModalWatcher watcher([&](QWidget* shown) { cycle = tabCycle(shown); });
+        picker.pick({});
+        QCOMPARE(cycle, expand(QStringLiteral("UnitsPickerFilter,UnitsPickerList,UnitsPickerOk,UnitsPickerCancel")));
     }
 
     // The first installation by keyboard alone: the main page's first choice, the IKU code, an operator, the SMS
