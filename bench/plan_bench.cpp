@@ -29,7 +29,7 @@ public:
     bool confirmSending(const QString& /*question*/) override { return true; }
 };
 
-class NoFiles final : public velmora::PlanFiles {
+class NoFiles final : public velmora::FileChoice {
 public:
     QString chooseToOpen(QWidget* /*parent*/) override { return {}; }
     QString chooseToSave(QWidget* /*parent*/) override { return {}; }

@@ -6,10 +6,10 @@
 //   record   one stage of a message recorded in the register, as the history recorder does (not painted)
 // Usage: velmora-register-bench MODE COUNT [UNITS MESSAGES]; by default 10,000 units and 100,000 messages. Prints
 // nanoseconds per operation. Only measuredLoop() does the measured work (see plan_bench.cpp).
+#include "filechoice.h"
 #include "measuredloop.h"
 #include "questionbox.h"
 #include "unitbook.h"
-#include "unitsfiles.h"
 #include "unitswindow.h"
 
 #include <QApplication>
@@ -32,10 +32,10 @@ public:
     bool ask(const QString& /*question*/) override { return true; }
 };
 
-class NoFiles final : public velmora::UnitsFiles {
+class NoFiles final : public velmora::FileChoice {
 public:
-    QString chooseToImport(QWidget* /*parent*/) override { return {}; }
-    QString chooseToExport(QWidget* /*parent*/) override { return {}; }
+    QString chooseToOpen(QWidget* /*parent*/) override { return {}; }
+    QString chooseToSave(QWidget* /*parent*/) override { return {}; }
 };
 
 // A keyring without entries that answers from the event loop, as the desktop's does.

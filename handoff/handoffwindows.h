@@ -64,7 +64,7 @@ private:
     SendWindow* sendWindow_ = nullptr;
     Plan* plan_ = nullptr;
     PlanWindow* planWindow_ = nullptr;
-    DialogPlanFiles planFiles_;
+    FileDialogs planFiles_{planFileKind()};
     // Who watches the plan's count before there is a plan.
     std::vector<std::pair<QPointer<QObject>, std::function<void(int)>>> countWatchers_;
 };

@@ -6,12 +6,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 
 namespace velmora {
 namespace {
-
-const QString kFileFilter = QStringLiteral("Plany wysyłki (*.plan);;Wszystkie pliki (*)");
 
 QString shown(const QString& path)
 {
@@ -38,19 +35,6 @@ std::vector<Plan::Item> itemsOf(const std::vector<PlanEntry>& entries)
 }
 
 } // namespace
-
-QString DialogPlanFiles::chooseToOpen(QWidget* parent)
-{
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Otwórz plan wysyłki"), QString(), kFileFilter);
-}
-
-QString DialogPlanFiles::chooseToSave(QWidget* parent)
-{
-    QFileDialog dialog(parent, QStringLiteral("Zapisz plan wysyłki"), QString(), kFileFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("plan"));
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-}
 
 QString savePlan(const Plan& plan, const QString& path)
 {

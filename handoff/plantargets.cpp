@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "errorbox.h"
 #include "plan.h"
+#include "presses.h"
 #include "rowtable.h"
 #include "sendquestions.h"
 #include "unitspicker.h"
@@ -85,12 +86,12 @@ void PlanTargets::wireRun()
     connect(&plan_, &Plan::countChanged, this, &PlanTargets::followPlan);
     connect(&plan_, &QAbstractItemModel::rowsMoved, this, &PlanTargets::followPlan);
     connect(&plan_, &QAbstractItemModel::modelReset, this, &PlanTargets::followPlan);
-    connect(units_, &QPushButton::clicked, this, &PlanTargets::chooseUnits);
-    connect(remove_, &QPushButton::clicked, this, &PlanTargets::removeTarget);
-    connect(resume_, &QPushButton::clicked, this, &PlanTargets::resume);
-    connect(discard_, &QPushButton::clicked, this, &PlanTargets::discard);
-    connect(markSent_, &QPushButton::clicked, this, &PlanTargets::markSent);
-    connect(resend_, &QPushButton::clicked, this, &PlanTargets::sendAgain);
+    onPresses(this, {{units_, &PlanTargets::chooseUnits},
+                     {remove_, &PlanTargets::removeTarget},
+                     {resume_, &PlanTargets::resume},
+                     {discard_, &PlanTargets::discard},
+                     {markSent_, &PlanTargets::markSent},
+                     {resend_, &PlanTargets::sendAgain}});
     listed();
 }
 

@@ -49,7 +49,7 @@ QTableView* makeList(QWidget* parent, Plan& plan)
 
 } // namespace
 
-PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestions& questions, PlanFiles& files,
+PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestions& questions, FileChoice& files,
                        UnitsRunAccess* units, QWidget* parent)
     : QDialog(parent), plan_(plan), outbox_(outbox), errors_(errors), questions_(questions), files_(files),
       list_(makeList(this, plan)), up_(makeButton(this, "PlanUp", QStringLiteral("W górę"),
@@ -71,10 +71,7 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestio
       open_(makeButton(this, "PlanOpen", QStringLiteral("Otwórz plan…"),
                        QStringLiteral("Zastępuje plan poleceniami z pliku")))
 {
-    setObjectName(QStringLiteral("PlanWindow"));
-    setWindowTitle(QStringLiteral("Plan wysyłki do centrali"));
-    setModal(true);
-    applyPageLook(this, QColor(0, 0, 128));
+    setUpWindow(this, "PlanWindow", QStringLiteral("Plan wysyłki do centrali"));
 
     iku_->setToolTip(QStringLiteral("Kod IKU centrali: cztery cyfry, które poprzedzają każde polecenie planu"));
     new FieldGuard(iku_, ikuCodeRule(), errors_);
@@ -98,14 +95,7 @@ PlanWindow::PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestio
     form->addRow(makeBuddy(this, QStringLiteral("&Kod IKU:"), iku_), iku_);
     choice_.addRows(form);
     form->addRow(wait_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(open_);
-    buttons->addWidget(save_);
-    buttons->addWidget(targets_.unitsButton());
-    buttons->addStretch(1);
-    buttons->addWidget(send_);
-    buttons->addWidget(stop_);
-    buttons->addWidget(close);
+    QHBoxLayout* buttons = makeButtonRow({open_, save_, targets_.unitsButton()}, {send_, stop_, close});
     auto* layout = new QVBoxLayout(this);
     targets_.addTo(layout);
     layout->addLayout(rows, 1);
@@ -320,12 +310,7 @@ void PlanWindow::openFile()
         !questions_.ask(QStringLiteral("Otwarty plan zastąpi bieżący plan wysyłki. Otworzyć plik?"))) {
         return;
     }
-    const QString path = files_.chooseToOpen(this);
-    if (path.isEmpty()) {
-        return;
-    }
-    if (const QString refusal = openPlan(path, plan_); !refusal.isEmpty()) {
-        errors_.report(refusal);
+    if (files_.open(this, errors_, [this](const QString& path) { return openPlan(path, plan_); }).isEmpty()) {
         return;
     }
     selectRow(0);
@@ -334,15 +319,10 @@ void PlanWindow::openFile()
 
 void PlanWindow::saveFile()
 {
-    const QString path = files_.chooseToSave(this);
-    if (path.isEmpty()) {
-        return;
+    const QString path = files_.save(this, errors_, [this](const QString& file) { return savePlan(plan_, file); });
+    if (!path.isEmpty()) {
+        plan_.markSaved(QFileInfo(path).fileName());
     }
-    if (const QString refusal = savePlan(plan_, path); !refusal.isEmpty()) {
-        errors_.report(refusal);
-        return;
-    }
-    plan_.markSaved(QFileInfo(path).fileName());
 }
 
 } // namespace velmora

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "filechoice.h"
 #include "plan.h"
-#include "planstore.h"
 #include "plantargets.h"
 #include "sendchoice.h"
 
@@ -28,7 +28,7 @@ class PlanWindow final : public QDialog {
     Q_OBJECT
 
 public:
-    PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestions& questions, PlanFiles& files,
+    PlanWindow(Plan& plan, Outbox& outbox, ErrorBox& errors, SendQuestions& questions, FileChoice& files,
                UnitsRunAccess* units = nullptr, QWidget* parent = nullptr);
 
     // Shows the window modally; returns when it is closed. The first showing starts the search for routes; each
@@ -64,7 +64,7 @@ private:
     Outbox& outbox_;
     ErrorBox& errors_;
     SendQuestions& questions_;
-    PlanFiles& files_;
+    FileChoice& files_;
     QTableView* list_;
     QPushButton* up_;
     QPushButton* down_;

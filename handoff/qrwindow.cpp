@@ -80,10 +80,7 @@ QrWindow::QrWindow(QWidget* parent)
                                              "zapyta o odbiorcę."))),
       code_(new QrCodeView(this)), text_(new QLabel(this))
 {
-    setObjectName(QStringLiteral("QrWindow"));
-    setWindowTitle(QStringLiteral("Kod QR komendy"));
-    setModal(true);
-    applyPageLook(this, QColor(0, 0, 128));
+    setUpWindow(this, "QrWindow", QStringLiteral("Kod QR komendy"));
 
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     text_->setWordWrap(true);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "unitsfiles.h"
+#include "filechoice.h"
 #include "unitshandoff.h"
 
 #include <QObject>
@@ -42,7 +42,7 @@ private:
     ErrorBox& errors_;
     QuestionBox& questions_;
     HandoffWindows& handoff_;
-    DialogUnitsFiles files_;
+    FileDialogs files_{unitsFileKind()};
     UnitsWindow* window_ = nullptr;
     std::optional<UsedUnit> used_;
 };

@@ -12,6 +12,17 @@ QTableView* makeRowTable(QWidget* parent, const char* name, const QString& acces
     return table;
 }
 
+void fitListColumns(QTableView* table, std::initializer_list<int> widths)
+{
+    table->setTabKeyNavigation(false);
+    QHeaderView* header = table->horizontalHeader();
+    header->setStretchLastSection(true);
+    int column = 0;
+    for (int width : widths) {
+        header->resizeSection(column++, width);
+    }
+}
+
 QTableView* makeRowTable(QWidget* parent, const char* name, const QString& accessibleName)
 {
     auto* table = new QTableView(parent);

@@ -34,10 +34,7 @@ SendWindow::SendWindow(Outbox& outbox, SendQuestions& questions, QWidget* parent
                           QStringLiteral("Wysyła komendę na numer centrali wybraną drogą"))),
       status_(makeLabel(this, "SendStatus", QString()))
 {
-    setObjectName(QStringLiteral("SendWindow"));
-    setWindowTitle(QStringLiteral("Wysyłanie SMS do centrali"));
-    setModal(true);
-    applyPageLook(this, QColor(0, 0, 128));
+    setUpWindow(this, "SendWindow", QStringLiteral("Wysyłanie SMS do centrali"));
 
     // A long title wraps rather than widening the window.
     title_->setWordWrap(true);
@@ -54,11 +51,7 @@ SendWindow::SendWindow(Outbox& outbox, SendQuestions& questions, QWidget* parent
     auto* form = new QFormLayout;
     form->addRow(makeBuddy(this, QStringLiteral("&Komenda:"), text_), text_);
     choice_.addRows(form);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(log);
-    buttons->addStretch(1);
-    buttons->addWidget(confirm_);
-    buttons->addWidget(close);
+    QHBoxLayout* buttons = makeButtonRow({log}, {confirm_, close});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title_);
     layout->addLayout(form);

@@ -29,10 +29,7 @@ UnitDialog::UnitDialog(UnitBook& book, ErrorBox& errors, QWidget* parent)
       save_(makeButton(this, "UnitSave", QStringLiteral("Zapisz"))),
       cancel_(makeButton(this, "UnitCancel", QStringLiteral("Anuluj")))
 {
-    setObjectName(QStringLiteral("UnitDialog"));
-    setWindowTitle(QStringLiteral("Centrala"));
-    setModal(true);
-    applyPageLook(this, QColor(0, 0, 128));
+    setUpWindow(this, "UnitDialog", QStringLiteral("Centrala"));
 
     name_->setToolTip(QStringLiteral("Nazwa, po której centralę łatwo znaleźć: do 60 znaków"));
     iku_->setEchoMode(QLineEdit::Password);
@@ -57,10 +54,7 @@ UnitDialog::UnitDialog(UnitBook& book, ErrorBox& errors, QWidget* parent)
     form->addRow(makeBuddy(this, QStringLiteral("N&umer karty SIM centrali:"), number_), number_);
     form->addRow(makeBuddy(this, QStringLiteral("&Kod IKU:"), iku_), iku);
     form->addRow(makeBuddy(this, QStringLiteral("U&wagi:"), notes_), notes_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(save_);
-    buttons->addWidget(cancel_);
+    QHBoxLayout* buttons = makeButtonRow({}, {save_, cancel_});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(status_);

@@ -4,7 +4,6 @@
 #include "controls.h"
 #include "rowtable.h"
 
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QTableView>
 #include <algorithm>
@@ -187,13 +186,7 @@ QTableView* makeUnitsTable(QWidget* parent, const char* name, UnitsModel& model)
 {
     QTableView* table = makeRowTable(parent, name, QStringLiteral("Centrale w rejestrze"), model);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Tab leaves the list for the next control: the arrows move in it.
-    table->setTabKeyNavigation(false);
-    QHeaderView* header = table->horizontalHeader();
-    header->setStretchLastSection(true);
-    header->resizeSection(UnitsModel::Name, 200);
-    header->resizeSection(UnitsModel::Number, 110);
-    header->resizeSection(UnitsModel::Code, 70);
+    fitListColumns(table, {200, 110, 70});
     return table;
 }
 

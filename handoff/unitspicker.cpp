@@ -18,23 +18,15 @@ UnitsPicker::UnitsPicker(UnitBook& book, Followed followed, QWidget* parent)
       filter_(makeUnitsFilter(this, "UnitsPickerFilter", units_)),
       list_(makeUnitsTable(this, "UnitsPickerList", units_))
 {
-    setObjectName(QStringLiteral("UnitsPicker"));
-    setWindowTitle(QStringLiteral("Wybierz centrale"));
-    setModal(true);
-    applyPageLook(this, QColor(0, 0, 128));
+    setUpWindow(this, "UnitsPicker", QStringLiteral("Wybierz centrale"));
     units_.setTickable(true);
     list_->setAccessibleName(QStringLiteral("Centrale w rejestrze, zaznaczone otrzymają plan"));
     QPushButton* ok = makeButton(this, "UnitsPickerOk", QStringLiteral("Wybierz"),
                                  QStringLiteral("Plan zostanie wysłany do zaznaczonych central"));
     QPushButton* cancel = makeButton(this, "UnitsPickerCancel", QStringLiteral("Anuluj"));
 
-    auto* search = new QHBoxLayout;
-    search->addWidget(makeBuddy(this, QStringLiteral("&Szukaj:"), filter_));
-    search->addWidget(filter_, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* search = makeFieldRow(this, QStringLiteral("&Szukaj:"), filter_);
+    QHBoxLayout* buttons = makeButtonRow({}, {ok, cancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(search);
     layout->addWidget(list_, 1);

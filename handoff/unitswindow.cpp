@@ -3,17 +3,17 @@
 #include "commandhandoff.h"
 #include "controls.h"
 #include "errorbox.h"
+#include "filechoice.h"
 #include "keyboard.h"
+#include "presses.h"
 #include "questionbox.h"
 #include "rowtable.h"
 #include "screenfit.h"
 #include "unitdialog.h"
 #include "unitsfile.h"
-#include "unitsfiles.h"
 
 #include <QDir>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -29,12 +29,7 @@ QTableView* makeHistoryTable(QWidget* parent, UnitHistoryModel& model)
 {
     QTableView* table = makeRowTable(parent, "UnitHistory", QStringLiteral("Historia wybranej centrali"), model);
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    table->setTabKeyNavigation(false);
-    QHeaderView* header = table->horizontalHeader();
-    header->setStretchLastSection(true);
-    header->resizeSection(UnitHistoryModel::Time, 130);
-    header->resizeSection(UnitHistoryModel::Title, 220);
-    header->resizeSection(UnitHistoryModel::Text, 200);
+    fitListColumns(table, {130, 220, 200});
     return table;
 }
 
@@ -50,7 +45,7 @@ QVBoxLayout* column(std::initializer_list<QWidget*> widgets)
 
 } // namespace
 
-UnitsWindow::UnitsWindow(UnitBook& book, Followed followed, ErrorBox& errors, QuestionBox& questions, UnitsFiles& files,
+UnitsWindow::UnitsWindow(UnitBook& book, Followed followed, ErrorBox& errors, QuestionBox& questions, FileChoice& files,
                          CommandHandoff* plan, QWidget* parent)
     : QDialog(parent), book_(book), errors_(errors), questions_(questions), files_(files),
       plan_(plan != nullptr && plan->canSend() ? plan : nullptr), codes_(book), units_(book.units(), codes_, followed),
@@ -68,10 +63,7 @@ UnitsWindow::UnitsWindow(UnitBook& book, Followed followed, ErrorBox& errors, Qu
                          QStringLiteral("Dodaje wybrane wysłane polecenia do planu wysyłki z kodem IKU centrali"))),
       status_(makeLabel(this, "UnitsStatus", QString()))
 {
-    setObjectName(QStringLiteral("UnitsWindow"));
-    setWindowTitle(QStringLiteral("Rejestr central"));
-    setModal(true);
-    applyPageLook(this, QColor(0, 0, 128));
+    setUpWindow(this, "UnitsWindow", QStringLiteral("Rejestr central"));
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     status_->setMinimumHeight(status_->fontMetrics().lineSpacing() * 2);
@@ -82,20 +74,14 @@ UnitsWindow::UnitsWindow(UnitBook& book, Followed followed, ErrorBox& errors, Qu
                                            QStringLiteral("Zapisuje centrale rejestru w pliku CSV, bez kodów IKU"));
     QPushButton* close = makeButton(this, "UnitsClose", QStringLiteral("Zamknij"));
 
-    auto* search = new QHBoxLayout;
-    search->addWidget(makeBuddy(this, QStringLiteral("&Szukaj:"), filter_));
-    search->addWidget(filter_, 1);
+    QHBoxLayout* search = makeFieldRow(this, QStringLiteral("&Szukaj:"), filter_);
     auto* units = new QHBoxLayout;
     units->addWidget(list_, 1);
     units->addLayout(column({add_, edit_, remove_, use_}));
     auto* history = new QHBoxLayout;
     history->addWidget(historyList_, 1);
     history->addLayout(column({toPlan_}));
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(import);
-    buttons->addWidget(exportButton);
-    buttons->addStretch(1);
-    buttons->addWidget(close);
+    QHBoxLayout* buttons = makeButtonRow({import, exportButton}, {close});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(search);
     layout->addLayout(units, 3);
@@ -108,14 +94,14 @@ UnitsWindow::UnitsWindow(UnitBook& book, Followed followed, ErrorBox& errors, Qu
     connect(&units_, &QAbstractItemModel::modelReset, this, &UnitsWindow::onListReset);
     connect(historyList_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &UnitsWindow::updateButtons);
     connect(&history_, &QAbstractItemModel::modelReset, this, &UnitsWindow::updateButtons);
-    connect(add_, &QPushButton::clicked, this, &UnitsWindow::addUnit);
-    connect(edit_, &QPushButton::clicked, this, &UnitsWindow::editUnit);
-    connect(remove_, &QPushButton::clicked, this, &UnitsWindow::removeUnit);
-    connect(use_, &QPushButton::clicked, this, &UnitsWindow::useUnit);
-    connect(toPlan_, &QPushButton::clicked, this, &UnitsWindow::addToPlan);
-    connect(import, &QPushButton::clicked, this, &UnitsWindow::importFile);
-    connect(exportButton, &QPushButton::clicked, this, &UnitsWindow::exportFile);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    onPresses(this, {{add_, &UnitsWindow::addUnit},
+                     {edit_, &UnitsWindow::editUnit},
+                     {remove_, &UnitsWindow::removeUnit},
+                     {use_, &UnitsWindow::useUnit},
+                     {toPlan_, &UnitsWindow::addToPlan},
+                     {import, &UnitsWindow::importFile},
+                     {exportButton, &UnitsWindow::exportFile},
+                     {close, &QDialog::reject}});
     updateButtons();
     setUpKeyboard(this);
     fitToScreen(this, {860, 600});
@@ -277,13 +263,10 @@ void UnitsWindow::addWithCode(const QString& unitName, const std::vector<Plan::I
 
 void UnitsWindow::importFile()
 {
-    const QString path = files_.chooseToImport(this);
-    if (path.isEmpty()) {
-        return;
-    }
     const std::size_t before = book_.units().unitIds().size();
-    if (const QString refusal = importUnits(book_.units(), path); !refusal.isEmpty()) {
-        errors_.report(refusal);
+    const QString path =
+        files_.open(this, errors_, [this](const QString& file) { return importUnits(book_.units(), file); });
+    if (path.isEmpty()) {
         return;
     }
     status_->setText(QStringLiteral("Dodano do rejestru centrale z pliku „%1”: %2.")
@@ -293,12 +276,9 @@ void UnitsWindow::importFile()
 
 void UnitsWindow::exportFile()
 {
-    const QString path = files_.chooseToExport(this);
+    const QString path =
+        files_.save(this, errors_, [this](const QString& file) { return exportUnits(book_.units(), file); });
     if (path.isEmpty()) {
-        return;
-    }
-    if (const QString refusal = exportUnits(book_.units(), path); !refusal.isEmpty()) {
-        errors_.report(refusal);
         return;
     }
     status_->setText(QStringLiteral("Centrale zapisano w pliku „%1”.").arg(QDir::toNativeSeparators(path)));

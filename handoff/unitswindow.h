@@ -16,7 +16,7 @@ namespace velmora {
 class CommandHandoff;
 class ErrorBox;
 class QuestionBox;
-class UnitsFiles;
+class FileChoice;
 
 // "Rejestr central": the installer's units, narrowed by a filter at each keystroke, added, changed and removed
 // through the unit dialog, taken in from a units file and written out to one; and the selected unit's history, whose
@@ -26,7 +26,7 @@ class UnitsWindow final : public QDialog {
 
 public:
     // Without a plan (`plan` null or unable to send), the history offers no "Do planu".
-    UnitsWindow(UnitBook& book, Followed followed, ErrorBox& errors, QuestionBox& questions, UnitsFiles& files,
+    UnitsWindow(UnitBook& book, Followed followed, ErrorBox& errors, QuestionBox& questions, FileChoice& files,
                 CommandHandoff* plan, QWidget* parent = nullptr);
 
     // Shows the window modally, the units and their codes read afresh; returns when it is closed.
@@ -57,7 +57,7 @@ private:
     UnitBook& book_;
     ErrorBox& errors_;
     QuestionBox& questions_;
-    UnitsFiles& files_;
+    FileChoice& files_;
     CommandHandoff* plan_;
     CodePresence codes_;
     UnitsModel units_;

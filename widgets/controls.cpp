@@ -1,6 +1,8 @@
 #include "controls.h"
 
+#include <QDialog>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -107,6 +109,27 @@ QLabel* makeBuddy(QWidget* parent, const QString& text, QWidget* buddy)
     return label;
 }
 
+QHBoxLayout* makeFieldRow(QWidget* parent, const QString& label, QWidget* field)
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(makeBuddy(parent, label, field));
+    row->addWidget(field, 1);
+    return row;
+}
+
+QHBoxLayout* makeButtonRow(std::initializer_list<QWidget*> leading, std::initializer_list<QWidget*> trailing)
+{
+    auto* row = new QHBoxLayout;
+    for (QWidget* button : leading) {
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    for (QWidget* button : trailing) {
+        row->addWidget(button);
+    }
+    return row;
+}
+
 QString nameWithin(const QString& group, const QString& item)
 {
     const QString groupName = group.simplified();
@@ -155,6 +178,14 @@ void applyPageLook(QWidget* page, const QColor& text)
     font.setStyleStrategy(QFont::PreferNoShaping);
     font.setHintingPreference(QFont::PreferNoHinting);
     page->setFont(font);
+}
+
+void setUpWindow(QDialog* window, const char* name, const QString& title)
+{
+    window->setObjectName(QLatin1String(name));
+    window->setWindowTitle(title);
+    window->setModal(true);
+    applyPageLook(window, QColor(0, 0, 128));
 }
 
 } // namespace velmora

@@ -5,7 +5,9 @@
 #include <initializer_list>
 
 class QAbstractButton;
+class QDialog;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -21,6 +23,8 @@ inline constexpr QColor kRed{200, 0, 0};
 
 // The white page with navy text, in the 11-pixel font of the program: for the pages and the windows they open.
 void applyPageLook(QWidget* page, const QColor& text);
+// A window the program opens over the pages: named, titled, modal, in the pages' look with navy text.
+void setUpWindow(QDialog* window, const char* name, const QString& title);
 
 // Font size in pixels, as the pages were drawn; and a text colour (a label's text, or a button's caption with
 // QPalette::ButtonText).
@@ -53,6 +57,10 @@ QPushButton* makeComposeButton(QWidget* parent, const char* name, const QString&
 
 // A label that names a field (its buddy), with the field's mnemonic in `text`.
 QLabel* makeBuddy(QWidget* parent, const QString& text, QWidget* buddy);
+// A field with its label before it, the field taking the row's width.
+QHBoxLayout* makeFieldRow(QWidget* parent, const QString& label, QWidget* field);
+// A window's row of buttons: `leading` at its start, `trailing` at its end.
+QHBoxLayout* makeButtonRow(std::initializer_list<QWidget*> leading, std::initializer_list<QWidget*> trailing);
 
 // What a screen reader calls a control of a group or a row: "Usuwanie pilotów z systemu, P3".
 QString nameWithin(const QString& group, const QString& item);

@@ -10,8 +10,8 @@
 #include "plan.h"
 #include "planwindow.h"
 #include "programwithunits.h"
+#include "scriptedfiles.h"
 #include "scriptedquestions.h"
-#include "scriptedunitsfiles.h"
 #include "sendwindow.h"
 #include "smslogwindow.h"
 #include "testmain.h"
@@ -104,7 +104,7 @@ private slots:
             plan.add(QStringLiteral("Usuwanie wybranych pilotów z systemu"), QStringLiteral("1234#PN#1#2#3#4#5#6#7#"));
         }
         RecordingErrorBox errors;
-        DialogPlanFiles files;
+        FileDialogs files{planFileKind()};
         PlanWindow planWindow(plan, outbox, errors, questions, files);
         ModalWatcher watcher([this](QWidget* shown) { checkOnScreen(shown); });
         const QString title = QStringLiteral("Usuwanie wybranych pilotów z systemu");
@@ -135,7 +135,7 @@ private slots:
         }
         RecordingErrorBox errors;
         ScriptedQuestions questions;
-        ScriptedUnitsFiles files;
+        ScriptedFiles files;
         UnitsWindow window(units.book, units.follows(), errors, questions, files, nullptr);
         ModalWatcher watcher([&](QWidget* shown) {
             checkOnScreen(shown);

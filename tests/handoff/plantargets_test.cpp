@@ -45,7 +45,7 @@ struct Program {
     Plan plan{outbox};
     RecordingErrorBox errors;
     ScriptedQuestions questions;
-    DialogPlanFiles files;
+    FileDialogs files{planFileKind()};
     PlanWindow window{plan, outbox, errors, questions, files, &runs};
 };
 

@@ -4,6 +4,7 @@
 #include "pagetest.h"
 #include "plan.h"
 #include "planwindow.h"
+#include "scriptedfiles.h"
 #include "scriptedquestions.h"
 #include "testmain.h"
 
@@ -22,16 +23,6 @@ using namespace velmora::test;
 namespace {
 
 using Stage = SendProgress::Stage;
-
-// Hands over the paths the test sets, as if the user chose them.
-class ScriptedFiles final : public PlanFiles {
-public:
-    QString chooseToOpen(QWidget*) override { return toOpen; }
-    QString chooseToSave(QWidget*) override { return toSave; }
-
-    QString toOpen;
-    QString toSave;
-};
 
 struct Fixture {
     Fixture()

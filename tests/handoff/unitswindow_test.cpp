@@ -1,8 +1,8 @@
 #include "commandhandoff.h"
 #include "modal.h"
 #include "pagetest.h"
+#include "scriptedfiles.h"
 #include "scriptedquestions.h"
-#include "scriptedunitsfiles.h"
 #include "stagewords.h"
 #include "testmain.h"
 #include "unitsfixture.h"
@@ -44,7 +44,7 @@ public:
 struct Fixture : UnitsFixture {
     RecordingErrorBox errors;
     ScriptedQuestions questions;
-    ScriptedUnitsFiles files;
+    ScriptedFiles files;
     RecordingPlan plan;
     UnitsWindow window{book, follows(), errors, questions, files, &plan};
     QTableView* list = child<QTableView>(&window, QStringLiteral("UnitsList"));
@@ -219,14 +219,14 @@ private slots:
     {
         Fixture f;
         f.addUnit(QStringLiteral("Dom"), kHouseNumber);
-        f.files.toImport = f.writeFile("nazwa;numer;uwagi\nBiuro;48601999888;\n;48601999777;brak nazwy\n");
+        f.files.toOpen = f.writeFile("nazwa;numer;uwagi\nBiuro;48601999888;\n;48601999777;brak nazwy\n");
         f.whileOpen([&] {
             f.press("UnitsImport");
             QCOMPARE(f.names(), QStringList{QStringLiteral("Dom")});
         });
         QCOMPARE(f.errors.messages().size(), 1);
         const QString message = f.errors.messages().front();
-        QVERIFY2(message.startsWith(QStringLiteral("Plik „%1” nie został zaimportowany.").arg(f.files.toImport)) &&
+        QVERIFY2(message.startsWith(QStringLiteral("Plik „%1” nie został zaimportowany.").arg(f.files.toOpen)) &&
                      message.contains(QStringLiteral("3")) && message.contains(QStringLiteral("brak nazwy centrali")) &&
                      message.endsWith(QStringLiteral("Rejestr central pozostał bez zmian.")),
                  qPrintable(message));
@@ -236,17 +236,17 @@ private slots:
     void importedUnitsAreListedAndExportedUnitsReadBackTheSame()
     {
         Fixture f;
-        f.files.toImport = f.writeFile("nazwa;numer;uwagi\nBiuro;48601999888;\"ul. Długa 2; II piętro\"\n");
-        f.files.toExport = f.home.filePath(QStringLiteral("eksport.csv"));
+        f.files.toOpen = f.writeFile("nazwa;numer;uwagi\nBiuro;48601999888;\"ul. Długa 2; II piętro\"\n");
+        f.files.toSave = f.home.filePath(QStringLiteral("eksport.csv"));
         f.whileOpen([&] {
             f.press("UnitsImport");
             QCOMPARE(f.names(), QStringList{QStringLiteral("Biuro")});
             QCOMPARE(f.status->text(),
-                     QStringLiteral("Dodano do rejestru centrale z pliku „%1”: 1.").arg(f.files.toImport));
+                     QStringLiteral("Dodano do rejestru centrale z pliku „%1”: 1.").arg(f.files.toOpen));
             f.press("UnitsExport");
-            QCOMPARE(f.status->text(), QStringLiteral("Centrale zapisano w pliku „%1”.").arg(f.files.toExport));
+            QCOMPARE(f.status->text(), QStringLiteral("Centrale zapisano w pliku „%1”.").arg(f.files.toSave));
         });
-        QFile exported(f.files.toExport);
+        QFile exported(f.files.toSave);
         QVERIFY(exported.open(QIODevice::ReadOnly));
         // As a spreadsheet reads it: a byte order mark, and lines ended as on Windows.
         QCOMPARE(exported.readAll(),

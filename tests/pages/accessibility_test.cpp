@@ -8,8 +8,8 @@
 #include "pagetest.h"
 #include "programwithunits.h"
 #include "qrwindow.h"
+#include "scriptedfiles.h"
 #include "scriptedquestions.h"
-#include "scriptedunitsfiles.h"
 #include "sendwindow.h"
 #include "smslogwindow.h"
 #include "testmain.h"
@@ -29,7 +29,7 @@ namespace {
 
 struct Program : ProgramWithUnits {
     UnitsFixture units;
-    ScriptedUnitsFiles files;
+    ScriptedFiles files;
     SmsLogWindow log{outbox.log()};
     // The units window and its dialog, beside the windows the pages open.
     UnitsWindow* unitsWindow =

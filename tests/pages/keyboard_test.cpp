@@ -6,8 +6,8 @@
 #include "page.h"
 #include "pageset.h"
 #include "pagetest.h"
+#include "scriptedfiles.h"
 #include "scriptedquestions.h"
-#include "scriptedunitsfiles.h"
 #include "testmain.h"
 #include "unitsfixture.h"
 #include "unitspicker.h"
@@ -185,7 +185,7 @@ private slots:
         units.addUnit(QStringLiteral("Biuro"), QStringLiteral("48601999888"));
         RecordingErrorBox errors;
         ScriptedQuestions questions;
-        ScriptedUnitsFiles files;
+        ScriptedFiles files;
         UnitsWindow window(units.book, units.follows(), errors, questions, files, nullptr);
         QStringList windowCycle;
         QStringList dialogCycle;
