@@ -167,7 +167,7 @@ int main(int argc, char** argv)
     } else if (mode == "record") {
         const std::optional<velmora::HistoryKey> key = bench.units->recordSent(
             {QLatin1Char('+') + numberOf(0), QStringLiteral("1234#S#"), QStringLiteral("Tryb serwisowy")});
-        operation = [&](int i) {
+        operation = [&bench, key](int i) {
             bench.units->recordStage(*key, {i % 2 == 0 ? SendProgress::Stage::Sending : SendProgress::Stage::Sent});
         };
     } else {
