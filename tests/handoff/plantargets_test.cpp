@@ -54,11 +54,11 @@ struct Fixture {
     Fixture()
     {
         UnitRegister units(path);
-        for (const UnitSpec& spec : kUnits) {
+        for (const SampleUnit& sample : kUnits) {
             const Unit unit =
-                std::get<Unit>(units.add({QString::fromUtf8(spec.name), QString::fromLatin1(spec.number), {}}));
+                std::get<Unit>(units.add({QString::fromUtf8(sample.name), QString::fromLatin1(sample.number), {}}));
             if (codes.size() < 2) {
-                codes[unit.codeKey] = QString::fromLatin1(spec.code);
+                codes[unit.codeKey] = QString::fromLatin1(sample.code);
             }
         }
         restart();

@@ -22,11 +22,11 @@ struct Units {
     Units()
     {
         UnitRegister units(path);
-        for (const UnitSpec& spec : kUnits) {
+        for (const SampleUnit& sample : kUnits) {
             const Unit unit =
-                std::get<Unit>(units.add({QString::fromUtf8(spec.name), QString::fromLatin1(spec.number), {}}));
+                std::get<Unit>(units.add({QString::fromUtf8(sample.name), QString::fromLatin1(sample.number), {}}));
             ids.push_back(unit.id);
-            keyring.entries[unit.codeKey] = QString::fromLatin1(spec.code);
+            keyring.entries[unit.codeKey] = QString::fromLatin1(sample.code);
         }
     }
 
